@@ -1,0 +1,31 @@
+# Shared by the two set-up commands: installs missing Debian packages, configures and builds.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="${THERMAVO_BUILD_DIR:-$ROOT/build}"
+
+# Packages every build needs; the test command adds its own.
+BUILD_PACKAGES=(g++ cmake ninja-build)
+TEST_PACKAGES=(libgtest-dev)
+
+ensure_packages() {
+    local missing=() p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" = 0 ]; then
+        echo "Installing: ${missing[*]}"
+        apt-get update
+        DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+    else
+        echo "Missing Debian packages: ${missing[*]}" >&2
+        echo "Install them with: sudo apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+}
+
+configure_and_build() {
+    cmake -S "$ROOT" -B "$BUILD" -G Ninja "$@"
+    cmake --build "$BUILD" --parallel
+}
