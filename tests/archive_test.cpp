@@ -1,9 +1,9 @@
+#include "archive/Archive.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "archive/Archive.h"
 
 namespace {
 std::vector<uint8_t> Prefix(const std::vector<uint8_t>& bytes, size_t n) {
@@ -44,8 +44,9 @@ TEST(Archive, CountsAndNumbersAreLittleEndian) {
     writer.WriteCount(65535);
     writer.WriteInt(-2);
     writer.WriteDouble(1.0);
-    const std::vector<uint8_t> expected = {0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00,
-                                           0xFE, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0xF0, 0x3F};
+    const std::vector<uint8_t> expected = {0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00,
+                                           0x00, 0xFE, 0xFF, 0xFF, 0xFF, 0,    0,
+                                           0,    0,    0,    0,    0xF0, 0x3F};
     EXPECT_EQ(writer.Bytes(), expected);
 
     CArchiveReader reader(expected.data(), expected.size());

@@ -34,22 +34,23 @@ void ExpectHourlyHeadersAndZeroBody(const HourlyTable& t) {
 TEST_F(NewDocumentTest, EveryResultTableHasHeadersAndAZeroBody) {
     const CQuarnDocData& d = *doc;
     std::vector<const HourlyTable*> hourly = {
-        &d.m_tblVentSens,     &d.m_tblVentLat,      &d.m_tblInfilSens,    &d.m_tblInfilLat,
-        &d.m_tblGlassBlockAll, &d.m_tblSkylight,    &d.m_tblGlassCondAll, &d.m_tblGlassSolarAll,
-        &d.m_tblFloorCeilPart, &d.m_tblRoof,        &d.m_tblWallAll,      &d.m_tblRoomLatent,
-        &d.m_tblRoomSensible,  &d.m_tblRoomTotal,   &d.m_tblTotal};
+        &d.m_tblVentSens,      &d.m_tblVentLat,   &d.m_tblInfilSens,    &d.m_tblInfilLat,
+        &d.m_tblGlassBlockAll, &d.m_tblSkylight,  &d.m_tblGlassCondAll, &d.m_tblGlassSolarAll,
+        &d.m_tblFloorCeilPart, &d.m_tblRoof,      &d.m_tblWallAll,      &d.m_tblRoomLatent,
+        &d.m_tblRoomSensible,  &d.m_tblRoomTotal, &d.m_tblTotal};
     for (int o = 0; o < kOrientations; ++o) {
-        for (const HourlyTable* t : {&d.m_tblGlassBlock[o], &d.m_tblGlassCond[o], &d.m_tblGlassSolar[o],
-                                     &d.m_tblGlassShadedArea[o], &d.m_tblGlassSunlitArea[o], &d.m_tblWall[o]}) {
+        for (const HourlyTable* t :
+             {&d.m_tblGlassBlock[o], &d.m_tblGlassCond[o], &d.m_tblGlassSolar[o],
+              &d.m_tblGlassShadedArea[o], &d.m_tblGlassSunlitArea[o], &d.m_tblWall[o]}) {
             hourly.push_back(t);
         }
     }
     ASSERT_EQ(hourly.size(), 15u + 48u);
     for (const HourlyTable* t : hourly) ExpectHourlyHeadersAndZeroBody(*t);
 
-    for (const DailyTable* t : {&d.m_tblHoodedAppl, &d.m_tblUnhoodedApplSens, &d.m_tblUnhoodedApplLat,
-                                &d.m_tblPowerEquip, &d.m_tblElecEquip, &d.m_tblPeopleSens,
-                                &d.m_tblPeopleLat, &d.m_tblLights}) {
+    for (const DailyTable* t :
+         {&d.m_tblHoodedAppl, &d.m_tblUnhoodedApplSens, &d.m_tblUnhoodedApplLat, &d.m_tblPowerEquip,
+          &d.m_tblElecEquip, &d.m_tblPeopleSens, &d.m_tblPeopleLat, &d.m_tblLights}) {
         for (int r = 0; r < 25; ++r) {
             EXPECT_EQ((*t)[r][0], r);
             EXPECT_EQ((*t)[r][1], r == 0 ? 1.0 : 0.0);

@@ -1,9 +1,10 @@
+#include "document/Options.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <memory>
 
-#include "document/Options.h"
 #include "document/ProjectFile.h"
 #include "document/QuarnDoc.h"
 #include "support/TestSupport.h"
@@ -13,7 +14,8 @@ namespace {
 std::vector<uint8_t> OptionBytes(int a, int b, int c, int d) {
     std::vector<uint8_t> bytes;
     for (int v : {a, b, c, d}) {
-        for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i)));
+        for (int i = 0; i < 4; ++i)
+            bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i)));
     }
     return bytes;
 }
@@ -33,7 +35,8 @@ TEST_F(OptionsTest, MissingFileGivesTheTwoMessagesOnEveryNewProject) {
         ASSERT_TRUE(doc->OnNewDocument());
         ASSERT_EQ(messages.fileErrors.size(), 1u);
         EXPECT_NE(messages.fileErrors[0].find("Options.cfg"), std::string::npos);
-        EXPECT_EQ(messages.messages, std::vector<std::string>{"Default options settings will be used."});
+        EXPECT_EQ(messages.messages,
+                  std::vector<std::string>{"Default options settings will be used."});
         EXPECT_EQ(doc->m_nInputUnits, 0);
         EXPECT_EQ(doc->m_nOutputUnits, 0);
         EXPECT_EQ(doc->m_nDisplaySize, 0);

@@ -25,7 +25,8 @@ double DoubleAt(const std::vector<uint8_t>& b, size_t offset) {
 }
 
 void PutInt(std::vector<uint8_t>& b, size_t offset, int32_t value) {
-    for (int i = 0; i < 4; ++i) b.at(offset + i) = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        b.at(offset + i) = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
 }
 
 // Offset of the one place where value's eight bytes stand in the file.
@@ -79,7 +80,8 @@ TEST_F(ProjectFileTest, EveryRowRoundTripsBitForBit) {
     EXPECT_TRUE(static_cast<const CQuarnDocData&>(*loaded) == *doc);
     EXPECT_EQ(SerializeProject(*loaded), bytes);
     // Equality of doubles hides the sign of zero; the bytes above do not, and neither does this.
-    EXPECT_EQ(std::bit_cast<uint64_t>(loaded->m_dLM[0][5]), std::bit_cast<uint64_t>(doc->m_dLM[0][5]));
+    EXPECT_EQ(std::bit_cast<uint64_t>(loaded->m_dLM[0][5]),
+              std::bit_cast<uint64_t>(doc->m_dLM[0][5]));
     EXPECT_TRUE(messages.fileErrors.empty());
 }
 
@@ -165,7 +167,7 @@ TEST_F(ProjectFileTest, InterleavedRowsWalkTheTablesTogether) {
     EXPECT_EQ(FindUnique(b, 4003.5), total + 32);
 
     EXPECT_EQ(FindUnique(b, 5002.5), FindUnique(b, 5001.5) + 64);  // "All" after the eight walls
-    EXPECT_EQ(FindUnique(b, 6001.5), FindUnique(b, 6002.5) + 8);    // shaded NE after sunlit N
+    EXPECT_EQ(FindUnique(b, 6001.5), FindUnique(b, 6002.5) + 8);   // shaded NE after sunlit N
     EXPECT_EQ(FindUnique(b, 7002.5), FindUnique(b, 7001.5) + 17 * 8);
 
     const size_t daily = FindUnique(b, 8001.5);
@@ -180,11 +182,11 @@ TEST_F(ProjectFileTest, WindowRecordsAreSeventyTwoBytes) {
     const std::vector<uint8_t> b = SerializeProject(*doc);
     EXPECT_EQ(b.size(), 184223u + 3 * 72);
     EXPECT_EQ(b[0] | b[1] << 8, 2);
-    EXPECT_NE(IntAt(b, 2), 0);     // the class tag
-    EXPECT_EQ(IntAt(b, 6), 2);     // quantity
-    EXPECT_EQ(DoubleAt(b, 10), 5.0);  // height
-    EXPECT_EQ(DoubleAt(b, 18), 4.0);  // width
-    EXPECT_EQ(DoubleAt(b, 26), 0.5);  // left fin distance
+    EXPECT_NE(IntAt(b, 2), 0);         // the class tag
+    EXPECT_EQ(IntAt(b, 6), 2);         // quantity
+    EXPECT_EQ(DoubleAt(b, 10), 5.0);   // height
+    EXPECT_EQ(DoubleAt(b, 18), 4.0);   // width
+    EXPECT_EQ(DoubleAt(b, 26), 0.5);   // left fin distance
     EXPECT_EQ(DoubleAt(b, 66), 1.25);  // right fin width ends the record
     EXPECT_EQ(IntAt(b, 2 + 72 + 4), 1);
 
@@ -228,8 +230,8 @@ TEST_F(ProjectFileTest, NewerVersionIsRefusedWithAMessageAndANewProject) {
     messages.Clear();
 
     EXPECT_EQ(Load(*doc, b), LoadStatus::kNewerVersion);
-    EXPECT_EQ(messages.messages,
-              std::vector<std::string>{"Thermavo Version 5.0 or later is needed to open this file"});
+    EXPECT_EQ(messages.messages, std::vector<std::string>{
+                                     "Thermavo Version 5.0 or later is needed to open this file"});
     EXPECT_TRUE(messages.fileErrors.empty());
     auto fresh = std::make_unique<CQuarnDoc>(messages);
     fresh->OnNewDocument();
@@ -249,8 +251,9 @@ TEST_F(ProjectFileTest, DamagedFilesAreRefusedAndLeaveTheDocumentAsItWas) {
     std::vector<std::vector<uint8_t>> damaged;
     // Cut short anywhere: inside the counts, a window record, the version, a string, a table,
     // one byte before the end.
-    for (size_t cut : {size_t{0}, size_t{1}, size_t{9}, size_t{40}, size_t{90}, size_t{93},
-                       size_t{100}, size_t{5000}, good.size() / 2, good.size() - 8, good.size() - 1}) {
+    for (size_t cut :
+         {size_t{0}, size_t{1}, size_t{9}, size_t{40}, size_t{90}, size_t{93}, size_t{100},
+          size_t{5000}, good.size() / 2, good.size() - 8, good.size() - 1}) {
         damaged.emplace_back(good.begin(), good.begin() + static_cast<long>(cut));
     }
     // A window count in the millions (4-byte form) and one that is just too large.
@@ -263,10 +266,10 @@ TEST_F(ProjectFileTest, DamagedFilesAreRefusedAndLeaveTheDocumentAsItWas) {
     damaged.push_back(count);
     // A string longer than the rest of the file, in each prefix form.
     const size_t cityName = 16 + 72 + 8;
-    for (std::vector<uint8_t> prefix : {std::vector<uint8_t>{0xFE},
-                                        std::vector<uint8_t>{0xFF, 0xFD, 0xFF},
-                                        std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F},
-                                        std::vector<uint8_t>{0xFF, 0xFE, 0xFF}}) {
+    for (std::vector<uint8_t> prefix :
+         {std::vector<uint8_t>{0xFE}, std::vector<uint8_t>{0xFF, 0xFD, 0xFF},
+          std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F},
+          std::vector<uint8_t>{0xFF, 0xFE, 0xFF}}) {
         std::vector<uint8_t> b(good.begin(), good.begin() + static_cast<long>(cityName));
         b.insert(b.end(), prefix.begin(), prefix.end());
         b.insert(b.end(), 100, 'x');

@@ -1,3 +1,5 @@
+#include "units/Units.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -5,7 +7,6 @@
 #include "document/QuarnDoc.h"
 #include "support/TestSupport.h"
 #include "text/Format.h"
-#include "units/Units.h"
 
 TEST(Units, TemperatureConversions) {
     EXPECT_DOUBLE_EQ(FahrenheitToCelsius(32.0), 0.0);

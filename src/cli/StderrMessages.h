@@ -6,7 +6,7 @@
 
 // The command-line tool tells the user on stderr what the program would show in a box.
 class CStderrMessages : public IUserMessages {
-public:
+  public:
     void ShowMessage(const std::string& text) override {
         std::fprintf(stderr, "%s\n", text.c_str());
     }

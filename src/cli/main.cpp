@@ -47,7 +47,9 @@ void PrintSummary(CQuarnDoc& doc) {
 }
 
 // Loads a project that must be really there: a newer version is a failure here.
-bool Load(CQuarnDoc& doc, const char* path) { return LoadProject(doc, path) == LoadStatus::kLoaded; }
+bool Load(CQuarnDoc& doc, const char* path) {
+    return LoadProject(doc, path) == LoadStatus::kLoaded;
+}
 
 }  // namespace
 

@@ -14,7 +14,8 @@ namespace fs = std::filesystem;
 CTempDir::CTempDir() {
     std::random_device random;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        fs::path candidate = fs::temp_directory_path() / ("thermavo-test-" + std::to_string(random()));
+        fs::path candidate =
+            fs::temp_directory_path() / ("thermavo-test-" + std::to_string(random()));
         if (fs::create_directory(candidate)) {
             m_path = candidate;
             return;
@@ -49,7 +50,8 @@ std::vector<uint8_t> ReadFileBytes(const std::string& path) {
 
 void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 namespace {
@@ -119,11 +121,11 @@ void FillDistinct(CQuarnDocData& d) {
          d.m_nGlassType, d.m_dDailyRangePct);
     Fill(s, d.m_dCLFElecEquip, d.m_nElecEquipOnHour, d.m_nElecEquipHoursSel, d.m_dElecEquipKW,
          d.m_nElecEquipUseFactor, d.m_dInfilACHCool, d.m_dInfilACHHeat, d.m_dBuildingVolume,
-         d.m_dCLFPowerEquip, d.m_nPowerEquipOnHour, d.m_nPowerEquipHoursSel,
-         d.m_dMotorInDrivenInKW, d.m_nMotorInDrivenInEff, d.m_nMotorInDrivenInLoad,
-         d.m_nMotorInDrivenInUse, d.m_dMotorOutDrivenInKW, d.m_nMotorOutDrivenInLoad,
-         d.m_nMotorOutDrivenInUse, d.m_dMotorInDrivenOutKW, d.m_nMotorInDrivenOutEff,
-         d.m_nMotorInDrivenOutLoad, d.m_nMotorInDrivenOutUse);
+         d.m_dCLFPowerEquip, d.m_nPowerEquipOnHour, d.m_nPowerEquipHoursSel, d.m_dMotorInDrivenInKW,
+         d.m_nMotorInDrivenInEff, d.m_nMotorInDrivenInLoad, d.m_nMotorInDrivenInUse,
+         d.m_dMotorOutDrivenInKW, d.m_nMotorOutDrivenInLoad, d.m_nMotorOutDrivenInUse,
+         d.m_dMotorInDrivenOutKW, d.m_nMotorInDrivenOutEff, d.m_nMotorInDrivenOutLoad,
+         d.m_nMotorInDrivenOutUse);
     Fill(s, d.m_dCLFUnhoodedAppl, d.m_dCLFHoodedAppl, d.m_nHoodedOnHour, d.m_nHoodedHoursSel,
          d.m_dHoodedElecBtuh, d.m_dHoodedGasBtuh, d.m_nUnhoodedOnHour, d.m_nUnhoodedHoursSel,
          d.m_nUnhoodedHours, d.m_dUnhoodedElecBtuh, d.m_dUnhoodedGasBtuh);

@@ -10,7 +10,7 @@
 
 // Records every message so tests can check what the user was told.
 class CRecordingMessages : public IUserMessages {
-public:
+  public:
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void ReportFileError(const std::string& path, const std::string& cause) override {
         fileErrors.push_back(path + ": " + cause);
@@ -26,7 +26,7 @@ public:
 
 // A fresh empty folder for one test, removed afterwards.
 class CTempDir {
-public:
+  public:
     CTempDir();
     ~CTempDir();
     CTempDir(const CTempDir&) = delete;
@@ -35,19 +35,19 @@ public:
     const std::filesystem::path& Path() const { return m_path; }
     std::string File(const std::string& name) const { return (m_path / name).string(); }
 
-private:
+  private:
     std::filesystem::path m_path;
 };
 
 // Points the per-user configuration folder at a temporary folder for the test's lifetime.
 class CScopedConfigHome {
-public:
+  public:
     CScopedConfigHome();
     ~CScopedConfigHome();
     std::string OptionsPath() const;
     void WriteOptions(const std::vector<uint8_t>& bytes) const;
 
-private:
+  private:
     CTempDir m_dir;
     std::string m_previous;
 };

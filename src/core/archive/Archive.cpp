@@ -38,8 +38,8 @@ void CArchiveWriter::WriteCount(uint32_t count) {
 
 void CArchiveReader::Need(size_t bytes) const {
     if (bytes > Remaining()) {
-        throw CArchiveError(StrFormat("the file ends early (%zu more bytes expected at offset %zu)",
-                                      bytes, m_pos));
+        throw CArchiveError(
+            StrFormat("the file ends early (%zu more bytes expected at offset %zu)", bytes, m_pos));
     }
 }
 
@@ -67,9 +67,9 @@ std::string CArchiveReader::ReadString() {
         if (length == 0xFFFF) length = ReadLE(4);
     }
     if (length > Remaining()) {
-        throw CArchiveError(StrFormat(
-            "a text of %llu bytes at offset %zu is longer than the rest of the file",
-            static_cast<unsigned long long>(length), start));
+        throw CArchiveError(
+            StrFormat("a text of %llu bytes at offset %zu is longer than the rest of the file",
+                      static_cast<unsigned long long>(length), start));
     }
     std::string text(reinterpret_cast<const char*>(m_data + m_pos), static_cast<size_t>(length));
     m_pos += static_cast<size_t>(length);

@@ -11,12 +11,12 @@
 
 // A file that ends early or holds a length or count it cannot contain.
 class CArchiveError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class CArchiveWriter {
-public:
+  public:
     void WriteInt(int32_t value);
     void WriteDouble(double value);
     // Length prefix: 1 byte below 255; 0xFF + 2 bytes below 65534; 0xFF 0xFFFF + 4 bytes.
@@ -26,7 +26,7 @@ public:
 
     const std::vector<uint8_t>& Bytes() const { return m_bytes; }
 
-private:
+  private:
     void WriteLE(uint64_t value, int bytes);
     std::vector<uint8_t> m_bytes;
 };
@@ -34,7 +34,7 @@ private:
 // Every read checks what remains, so a damaged or hostile file can neither read past its end
 // nor make the reader allocate more than the file holds.
 class CArchiveReader {
-public:
+  public:
     CArchiveReader(const uint8_t* data, size_t size) : m_data(data), m_size(size) {}
 
     int32_t ReadInt();
@@ -46,7 +46,7 @@ public:
     size_t Position() const { return m_pos; }
     size_t Remaining() const { return m_size - m_pos; }
 
-private:
+  private:
     uint64_t ReadLE(int bytes);
     void Need(size_t bytes) const;
 

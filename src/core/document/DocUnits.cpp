@@ -18,7 +18,9 @@ int CQuarnDoc::IsDisplaySmall() { return m_bDisplaySmall = m_nDisplaySize == 1; 
 int CQuarnDoc::IsFontLarge() { return m_bFontLarge = m_nFontSize == 0; }
 int CQuarnDoc::IsFontSmall() { return m_bFontSmall = m_nFontSize == 1; }
 
-std::string CQuarnDoc::GetInputTempUnit() const { return UnitLabel(m_nInputUnits, "Deg F", "Deg C", ""); }
+std::string CQuarnDoc::GetInputTempUnit() const {
+    return UnitLabel(m_nInputUnits, "Deg F", "Deg C", "");
+}
 std::string CQuarnDoc::GetOutputTempUnit() const {
     return UnitLabel(m_nOutputUnits, "Deg F", "Deg C", "");
 }

@@ -36,8 +36,8 @@ void SetDefaults(CQuarnDocData& d) {
     d.m_nRoofType = 2;   // No 3, 4 in. light-weight concrete
     d.m_nWallColor = 1;  // medium colored
     d.m_strWallGroup1 = "No wall construction group registered";
-    Assign(d.m_dCLTDGlass, {0., 1., 0., -1., -2., -2., -2., -2., 0., 2., 4., 7., 9., 12., 13., 14.,
-                            14., 13., 12., 10., 8., 6., 4., 3., 2.});
+    Assign(d.m_dCLTDGlass, {0.,  1.,  0.,  -1., -2., -2., -2., -2., 0., 2., 4., 7., 9.,
+                            12., 13., 14., 14., 13., 12., 10., 8.,  6., 4., 3., 2.});
     d.m_nLightOnHour = 7;
     d.m_nLightHoursSel = 2;  // twelve hours
     d.m_nAClass = 1;         // 0.55
@@ -64,16 +64,18 @@ void SetDefaults(CQuarnDocData& d) {
     d.m_nElecEquipUseFactor = 80;
     d.m_dInfilACHCool = 0.25;
     d.m_dInfilACHHeat = 0.5;
-    Assign(d.m_dDailyRangePct, {0., 87., 92., 96., 99., 100., 98., 93., 84., 71., 56., 39., 23.,
-                                11., 3., 0., 3., 10., 21., 34., 47., 58., 68., 76., 82.});
-    d.m_nGlassType = 2;         // C: 1/4 in. regular plate
-    d.m_nInteriorShading = 9;   // 10: medium colored semi-open yarn
+    Assign(d.m_dDailyRangePct, {0.,  87., 92., 96., 99., 100., 98., 93., 84., 71., 56., 39., 23.,
+                                11., 3.,  0.,  3.,  10., 21.,  34., 47., 58., 68., 76., 82.});
+    d.m_nGlassType = 2;        // C: 1/4 in. regular plate
+    d.m_nInteriorShading = 9;  // 10: medium colored semi-open yarn
     d.m_dSCSunlit = 1.0;
     d.m_dSCShaded = 1.0;
-    Assign(d.m_dCLFSkyA, {0., 0.11, 0.09, 0.07, 0.06, 0.05, 0.07, 0.14, 0.24, 0.36, 0.48, 0.58, 0.66,
-                          0.72, 0.74, 0.73, 0.67, 0.59, 0.47, 0.37, 0.29, 0.24, 0.19, 0.16, 0.13});
-    Assign(d.m_dCLFSkyB, {0., 0.17, 0.16, 0.15, 0.14, 0.13, 0.15, 0.2, 0.28, 0.36, 0.45, 0.52, 0.59,
-                          0.62, 0.64, 0.62, 0.58, 0.51, 0.42, 0.35, 0.29, 0.26, 0.23, 0.21, 0.19});
+    Assign(d.m_dCLFSkyA,
+           {0.,   0.11, 0.09, 0.07, 0.06, 0.05, 0.07, 0.14, 0.24, 0.36, 0.48, 0.58, 0.66,
+            0.72, 0.74, 0.73, 0.67, 0.59, 0.47, 0.37, 0.29, 0.24, 0.19, 0.16, 0.13});
+    Assign(d.m_dCLFSkyB,
+           {0.,   0.17, 0.16, 0.15, 0.14, 0.13, 0.15, 0.2,  0.28, 0.36, 0.45, 0.52, 0.59,
+            0.62, 0.64, 0.62, 0.58, 0.51, 0.42, 0.35, 0.29, 0.26, 0.23, 0.21, 0.19});
     d.m_dGroundTemp = 14.0;
     d.m_dSurfUCool[kPartitionGlass] = 1.06;
     d.m_dSurfUHeat[kPartitionGlass] = 1.06;
@@ -89,9 +91,9 @@ void SetDefaults(CQuarnDocData& d) {
     WriteHeaders(d.m_tblVentLat);
     WriteHeaders(d.m_tblInfilSens);
     WriteHeaders(d.m_tblInfilLat);
-    for (DailyTable* t : {&d.m_tblHoodedAppl, &d.m_tblUnhoodedApplSens, &d.m_tblUnhoodedApplLat,
-                          &d.m_tblPowerEquip, &d.m_tblElecEquip, &d.m_tblPeopleSens,
-                          &d.m_tblPeopleLat, &d.m_tblLights}) {
+    for (DailyTable* t :
+         {&d.m_tblHoodedAppl, &d.m_tblUnhoodedApplSens, &d.m_tblUnhoodedApplLat, &d.m_tblPowerEquip,
+          &d.m_tblElecEquip, &d.m_tblPeopleSens, &d.m_tblPeopleLat, &d.m_tblLights}) {
         WriteHeaders(*t);
     }
     WriteHeaders(d.m_tblGlassBlockAll);

@@ -44,7 +44,8 @@ bool WriteOptionsFile(const int (&values)[kOptionCount], IUserMessages& messages
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
     std::vector<uint8_t> bytes;
     for (int value : values) {
-        for (int b = 0; b < 4; ++b) bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * b)));
+        for (int b = 0; b < 4; ++b)
+            bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * b)));
     }
     std::string cause;
     if (!WriteFileAtomically(path, bytes, cause)) {

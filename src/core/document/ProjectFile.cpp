@@ -82,43 +82,43 @@ void TransferRows(Io& io, D& d, int version) {
     Row(io, d.m_dOutsideDBCool, d.m_dOutsideWBCool, d.m_dOutsideDBHeat);
     for (int i = 0; i < 13; ++i) Row(io, d.m_dMonthWB[i], d.m_dMonthDB[i]);
     Row(io, d.m_dInsideDBCool, d.m_dInsideRH, d.m_dInsideDBHeat);
-    Row(io, d.m_nRoofType);                                                         // 10
+    Row(io, d.m_nRoofType);  // 10
     Row(io, d.m_dCLTDRoof);
     Row(io, d.m_nSuspendedCeiling, d.m_nRoofColor, d.m_nAtticFan, d.m_nWallColor);
     Row(io, d.m_dRoofK, d.m_dRoofF, d.m_dWallK);
     Row(io, d.m_nWallGroup);
-    Row(io, d.m_strWallGroup1, d.m_strWallGroup2);                                  // 15
+    Row(io, d.m_strWallGroup1, d.m_strWallGroup2);  // 15
     Row(io, d.m_dCLTDWall);
     Row(io, d.m_dLM);
     Row(io, d.m_dCLTDGlass);
     Row(io, d.m_tblCLTDGlassCorr);
-    Row(io, d.m_nLightOnHour, d.m_nLightHoursSel, d.m_nAClass, d.m_nBClass);        // 20
+    Row(io, d.m_nLightOnHour, d.m_nLightHoursSel, d.m_nAClass, d.m_nBClass);  // 20
     Row(io, d.m_strBClass1, d.m_strBClass2, d.m_strBClass3);
     Row(io, d.m_dCLFLights);
     Row(io, d.m_nLightSchedule);
     Row(io, d.m_dFluorWatts, d.m_dIncandWatts, d.m_dBallastFactor);
-    Row(io, d.m_nInputUnits, d.m_nOutputUnits);                                     // 25
+    Row(io, d.m_nInputUnits, d.m_nOutputUnits);  // 25
     if (version == kProjectFileVersion) Row(io, d.m_nDisplaySize, d.m_nFontSize);
     Row(io, d.m_dPeopleGain);
     Row(io, d.m_nOccupancyStartHour, d.m_nOccupancyHoursSel, d.m_nOccupancyHours);
     Row(io, d.m_nOccupants);
     Row(io, d.m_dVentPerOccupant, d.m_dVentCFM);
-    Row(io, d.m_dCLFPeople);                                                        // 30
+    Row(io, d.m_dCLFPeople);  // 30
     Row(io, d.m_nHoodedOnHour, d.m_nHoodedHoursSel);
     Row(io, d.m_dHoodedElecBtuh, d.m_dHoodedGasBtuh);
     Row(io, d.m_nUnhoodedOnHour, d.m_nUnhoodedHoursSel);
     Row(io, d.m_dUnhoodedElecBtuh, d.m_dUnhoodedGasBtuh);
-    Row(io, d.m_nUnhoodedHours);                                                    // 35
+    Row(io, d.m_nUnhoodedHours);  // 35
     Row(io, d.m_dCLFHoodedAppl, d.m_dCLFUnhoodedAppl);
     Row(io, d.m_nPowerEquipOnHour, d.m_nPowerEquipHoursSel);
     Row(io, d.m_dMotorInDrivenInKW);
     Row(io, d.m_nMotorInDrivenInEff, d.m_nMotorInDrivenInLoad, d.m_nMotorInDrivenInUse);
-    Row(io, d.m_dMotorOutDrivenInKW);                                               // 40
+    Row(io, d.m_dMotorOutDrivenInKW);  // 40
     Row(io, d.m_nMotorOutDrivenInLoad, d.m_nMotorOutDrivenInUse);
     Row(io, d.m_dMotorInDrivenOutKW);
     Row(io, d.m_nMotorInDrivenOutEff, d.m_nMotorInDrivenOutLoad, d.m_nMotorInDrivenOutUse);
     Row(io, d.m_dCLFPowerEquip);
-    Row(io, d.m_nElecEquipOnHour, d.m_nElecEquipHoursSel);                          // 45
+    Row(io, d.m_nElecEquipOnHour, d.m_nElecEquipHoursSel);  // 45
     Row(io, d.m_dElecEquipKW);
     Row(io, d.m_nElecEquipUseFactor);
     Row(io, d.m_dInfilACHCool, d.m_dInfilACHHeat, d.m_dBuildingVolume);
@@ -127,17 +127,17 @@ void TransferRows(Io& io, D& d, int version) {
         for (int p = 0; p < 6; ++p) Row(io, d.m_dPsyAtWB[p][c]);
         Row(io, d.m_dMonthHumRatio[c]);
     }
-    Row(io, d.m_dPsyAtRoom, d.m_dRoomHumRatio);                                     // 50
+    Row(io, d.m_dPsyAtRoom, d.m_dRoomHumRatio);  // 50
     Row(io, d.m_dCLFElecEquip, d.m_dDailyRangePct);
     Row(io, d.m_nGlassType, d.m_nInteriorShading, d.m_nShadingRoomCombo);
     Row(io, d.m_dSCSunlit, d.m_dSCShaded);
     Row(io, d.m_dCLFGlass);
-    for (int i = 0; i < 25; ++i) Row(io, d.m_dCLFSkyA[i], d.m_dCLFSkyB[i]);         // 55
+    for (int i = 0; i < 25; ++i) Row(io, d.m_dCLFSkyA[i], d.m_dCLFSkyB[i]);  // 55
     Row(io, d.m_dGlassUCool, d.m_dGlassUHeat, d.m_dGlassUSkyCool, d.m_dGlassUSkyHeat);
     Row(io, d.m_dSHGFSunlit, d.m_dSHGFShaded);
     Row(io, d.m_dWallArea, d.m_dRoofArea);
     Row(io, d.m_dWallUCool, d.m_dRoofUCool);
-    Row(io, d.m_dWallUHeat, d.m_dRoofUHeat);                                        // 60
+    Row(io, d.m_dWallUHeat, d.m_dRoofUHeat);  // 60
     Row(io, d.m_dBGWallArea, d.m_dGroundTemp, d.m_dBGWallUHeat);
     Row(io, d.m_dSurfArea, d.m_dSurfTDCool, d.m_dSurfUCool, d.m_dSurfUHeat);
     Row(io, d.m_dSkyArea, d.m_dSkySC, d.m_dSkyUCool, d.m_dSkyUHeat);
@@ -149,7 +149,7 @@ void TransferRows(Io& io, D& d, int version) {
     Row(io, d.m_nGlassBlockShade);
     Row(io, d.m_dGlassBlockUCool, d.m_dGlassBlockUHeat, d.m_dGlassBlockSCSun,
         d.m_dGlassBlockSCShade);
-    Row(io, d.m_dCLFGlassBlock);                                                    // 70
+    Row(io, d.m_dCLFGlassBlock);  // 70
 
     Interleaved(io, std::vector<Hourly*>{&d.m_tblTotal, &d.m_tblRoomTotal, &d.m_tblRoomLatent,
                                          &d.m_tblRoomSensible});
@@ -158,7 +158,7 @@ void TransferRows(Io& io, D& d, int version) {
     Interleaved(io, std::vector<Hourly*>{&d.m_tblRoof, &d.m_tblFloorCeilPart, &d.m_tblSkylight,
                                          &d.m_tblVentSens, &d.m_tblVentLat, &d.m_tblInfilSens,
                                          &d.m_tblInfilLat});
-    Row(io, d.m_nViewKind);                                                         // 75
+    Row(io, d.m_nViewKind);  // 75
     Row(io, d.m_strViewTitle, d.m_strViewAxis);
     Row(io, d.m_dWindowArea);
     std::vector<Hourly*> areas;  // shaded N, sunlit N, shaded NE, ...
@@ -167,7 +167,8 @@ void TransferRows(Io& io, D& d, int version) {
         areas.push_back(&d.m_tblGlassSunlitArea[o]);
     }
     Interleaved(io, areas);
-    std::vector<Hourly*> glass = WithFamily<Hourly>(&d.m_tblGlassSolarAll, d.m_tblGlassSolar, nullptr);
+    std::vector<Hourly*> glass =
+        WithFamily<Hourly>(&d.m_tblGlassSolarAll, d.m_tblGlassSolar, nullptr);
     for (Hourly* t : WithFamily<Hourly>(&d.m_tblGlassCondAll, d.m_tblGlassCond, nullptr)) {
         glass.push_back(t);
     }
@@ -185,9 +186,9 @@ void WriteWindowLists(CArchiveWriter& ar, const CQuarnDocData& d) {
             const CWindo w = list.GetAt(i);
             ar.WriteInt(kWindowRecordTag);
             ar.WriteInt(w.m_nQuantity);
-            for (double v : {w.m_dHeight, w.m_dWidth, w.m_dLeftFinDist, w.m_dRightFinDist,
-                             w.m_dOverhangWidth, w.m_dOverhangHeight, w.m_dLeftFinWidth,
-                             w.m_dRightFinWidth}) {
+            for (double v :
+                 {w.m_dHeight, w.m_dWidth, w.m_dLeftFinDist, w.m_dRightFinDist, w.m_dOverhangWidth,
+                  w.m_dOverhangHeight, w.m_dLeftFinWidth, w.m_dRightFinWidth}) {
                 ar.WriteDouble(v);
             }
         }

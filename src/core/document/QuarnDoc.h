@@ -9,20 +9,20 @@
 // orientation, surface or sun/shade written out.
 #define THERMAVO_GET(Name, expr) \
     double Get##Name() const { return expr; }
-#define THERMAVO_GET_SET(Name, expr)              \
-    double Get##Name() const { return expr; }     \
+#define THERMAVO_GET_SET(Name, expr)          \
+    double Get##Name() const { return expr; } \
     void Set##Name(double value) { expr = value; }
 #define THERMAVO_EIGHT(Macro, Name, member)                                               \
     Macro(Name##North, member[kNorth]) Macro(Name##NorthEast, member[kNorthEast])         \
         Macro(Name##East, member[kEast]) Macro(Name##SouthEast, member[kSouthEast])       \
             Macro(Name##South, member[kSouth]) Macro(Name##SouthWest, member[kSouthWest]) \
                 Macro(Name##West, member[kWest]) Macro(Name##NorthWest, member[kNorthWest])
-#define THERMAVO_SIX(Name, member)                                                 \
-    THERMAVO_GET_SET(Name##Floor, member[kFloor])                                  \
-    THERMAVO_GET_SET(Name##Ceiling, member[kCeiling])                              \
-    THERMAVO_GET_SET(Name##Partition1, member[kPartition1])                        \
-    THERMAVO_GET_SET(Name##Partition2, member[kPartition2])                        \
-    THERMAVO_GET_SET(Name##Partition3, member[kPartition3])                        \
+#define THERMAVO_SIX(Name, member)                          \
+    THERMAVO_GET_SET(Name##Floor, member[kFloor])           \
+    THERMAVO_GET_SET(Name##Ceiling, member[kCeiling])       \
+    THERMAVO_GET_SET(Name##Partition1, member[kPartition1]) \
+    THERMAVO_GET_SET(Name##Partition2, member[kPartition2]) \
+    THERMAVO_GET_SET(Name##Partition3, member[kPartition3]) \
     THERMAVO_GET_SET(Name##PartitionGlass, member[kPartitionGlass])
 #define THERMAVO_SUN_SHADE(Name, member) \
     THERMAVO_GET_SET(Name##Sun, member[0]) THERMAVO_GET_SET(Name##Shade, member[1])
@@ -31,7 +31,7 @@
 // (CQuarnDocData) and the behaviour that belongs to it. Input commands, calculations and views
 // use the members directly or through the accessors.
 class CQuarnDoc : public CQuarnDocData {
-public:
+  public:
     explicit CQuarnDoc(IUserMessages& messages) : m_pMessages(&messages) {}
 
     IUserMessages& Messages() const { return *m_pMessages; }
@@ -132,7 +132,7 @@ public:
     std::string GetLatitudeLabel() const;
     std::string GetLongitudeLabel() const;
 
-private:
+  private:
     IUserMessages* m_pMessages;
     bool m_bModified = false;
     std::string m_strPathName;

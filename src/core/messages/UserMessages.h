@@ -5,7 +5,7 @@
 // Every message box and file error reaches the user through this interface: the GUI shows
 // message boxes, the command-line tool prints to stderr, tests record what was said.
 class IUserMessages {
-public:
+  public:
     virtual ~IUserMessages() = default;
 
     // A modal information message with the given text.
@@ -17,7 +17,7 @@ public:
 
 // Swallows every message; for callers that have nobody to tell.
 class CSilentMessages : public IUserMessages {
-public:
+  public:
     void ShowMessage(const std::string&) override {}
     void ReportFileError(const std::string&, const std::string&) override {}
 };

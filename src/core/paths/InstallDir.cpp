@@ -22,7 +22,8 @@ std::string FindInstallDir(const std::string& executablePath) {
     if (!executablePath.empty()) {
         const fs::path exe = fs::absolute(fs::path(executablePath), ec);
         if (!ec) {
-            const fs::path installed = exe.parent_path().parent_path() / THERMAVO_INSTALL_DATA_SUBDIR;
+            const fs::path installed =
+                exe.parent_path().parent_path() / THERMAVO_INSTALL_DATA_SUBDIR;
             if (fs::is_directory(installed, ec)) return WithSeparator(installed);
         }
     }

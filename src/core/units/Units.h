@@ -19,14 +19,14 @@ double RoundDown(double x, int decimals);
 
 // Factors applied by dividing to show and multiplying to store, unless said otherwise.
 inline constexpr double kTempDiffFactor = 1.8;
-inline constexpr double kSqFtPerSqM = 10.764;             // walls/roof and floor/ceiling dialogs
-inline constexpr double kSqFtPerSqMGlassBlock = 10.765;   // glass blocks dialog, area views
-inline constexpr double kFtPerM = 3.281;                  // window pages, slab perimeter
-inline constexpr double kCuFtPerCuM = 35.314;             // building volume in the wizard
-inline constexpr double kCuFtToCuM = 0.02831738120858583; // report (multiply)
+inline constexpr double kSqFtPerSqM = 10.764;              // walls/roof and floor/ceiling dialogs
+inline constexpr double kSqFtPerSqMGlassBlock = 10.765;    // glass blocks dialog, area views
+inline constexpr double kFtPerM = 3.281;                   // window pages, slab perimeter
+inline constexpr double kCuFtPerCuM = 35.314;              // building volume in the wizard
+inline constexpr double kCuFtToCuM = 0.02831738120858583;  // report (multiply)
 inline constexpr double kUValueFactor = 5.68;
-inline constexpr double kSlabEdgeToMetric = 0.961286;     // multiply to show
-inline constexpr double kBtuhPerW = 3.4127;               // appliance ratings, heating report
-inline constexpr double kBtuhToW = 0.29302311952413046;   // report (multiply)
-inline constexpr double kCfmPerLps = 2.1186;              // ventilation air
-inline constexpr double kKwPerTon = 3.52;                 // cooling loads in kW
+inline constexpr double kSlabEdgeToMetric = 0.961286;    // multiply to show
+inline constexpr double kBtuhPerW = 3.4127;              // appliance ratings, heating report
+inline constexpr double kBtuhToW = 0.29302311952413046;  // report (multiply)
+inline constexpr double kCfmPerLps = 2.1186;             // ventilation air
+inline constexpr double kKwPerTon = 3.52;                // cooling loads in kW

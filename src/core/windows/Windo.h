@@ -3,7 +3,7 @@
 // One kind of window of one orientation: glass size, side fins, overhang, and how many windows
 // of exactly this description the wall has. Lengths in ft.
 class CWindo {
-public:
+  public:
     int GetQuantity() const { return m_nQuantity; }
     double GetHeight() const { return m_dHeight; }
     double GetWidth() const { return m_dWidth; }

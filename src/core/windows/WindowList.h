@@ -6,7 +6,7 @@
 
 // The ordered list of window records of one orientation, held by value.
 class CWindowList {
-public:
+  public:
     int GetSize() const { return static_cast<int>(m_records.size()); }
     CWindo GetAt(int i) const;
     int Add(const CWindo& w);
@@ -18,6 +18,6 @@ public:
 
     bool operator==(const CWindowList&) const = default;
 
-private:
+  private:
     std::vector<CWindo> m_records;
 };
