@@ -5,20 +5,11 @@
 
 #include "document/ProjectFile.h"
 #include "document/QuarnDoc.h"
-#include "support/TestSupport.h"
+#include "support/NewProjectTest.h"
 
 namespace {
 
-struct NewDocumentTest : ::testing::Test {
-    CScopedConfigHome config;
-    CRecordingMessages messages;
-    std::unique_ptr<CQuarnDoc> doc = std::make_unique<CQuarnDoc>(messages);
-
-    void SetUp() override {
-        config.WriteOptions(std::vector<uint8_t>(16, 0));
-        ASSERT_TRUE(doc->OnNewDocument());
-    }
-};
+using NewDocumentTest = NewProjectTest;
 
 void ExpectHourlyHeadersAndZeroBody(const HourlyTable& t) {
     for (int r = 0; r < 25; ++r) {

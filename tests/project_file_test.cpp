@@ -8,7 +8,7 @@
 
 #include "document/ProjectFile.h"
 #include "document/QuarnDoc.h"
-#include "support/TestSupport.h"
+#include "support/NewProjectTest.h"
 
 namespace {
 
@@ -40,16 +40,7 @@ size_t FindUnique(const std::vector<uint8_t>& b, double value) {
     return static_cast<size_t>(first - b.begin());
 }
 
-struct ProjectFileTest : ::testing::Test {
-    CScopedConfigHome config;
-    CRecordingMessages messages;
-    std::unique_ptr<CQuarnDoc> doc = std::make_unique<CQuarnDoc>(messages);
-
-    void SetUp() override {
-        config.WriteOptions(std::vector<uint8_t>(16, 0));
-        doc->OnNewDocument();
-    }
-
+struct ProjectFileTest : NewProjectTest {
     LoadStatus Load(CQuarnDoc& into, const std::vector<uint8_t>& bytes) {
         return LoadProjectBytes(into, bytes.data(), bytes.size(), "project.Spc");
     }
