@@ -5,6 +5,7 @@
 #include <string>
 
 #include "StderrMessages.h"
+#include "StationCommand.h"
 #include "document/ProjectFile.h"
 #include "document/QuarnDoc.h"
 #include "paths/InstallDir.h"
@@ -15,7 +16,9 @@ const char* const kUsage =
     "usage: thermavo-cli COMMAND ...\n"
     "  new OUT.Spc             write a new project (defaults, options from the options file)\n"
     "  resave IN.Spc OUT.Spc   load a project and save it again\n"
-    "  summary IN.Spc          print a summary of a project\n";
+    "  summary IN.Spc          print a summary of a project\n"
+    "  stations [TEXT]         list the stations whose name contains TEXT\n"
+    "  stations --index N      print the design climate of station N\n";
 
 int Usage() {
     std::fputs(kUsage, stderr);
@@ -73,6 +76,10 @@ int main(int argc, char** argv) {
         if (!Load(*doc, argv[2])) return 1;
         PrintSummary(*doc);
         return 0;
+    }
+    if (command == "stations" && argc <= 4) {
+        if (argc == 4 && std::strcmp(argv[2], "--index") == 0) return PrintStationClimate(argv[3]);
+        if (argc <= 3) return ListStationsMatching(argc == 3 ? argv[2] : "");
     }
     return Usage();
 }
