@@ -60,13 +60,18 @@ int PrintStationClimate(const char* indexText) {
         std::fprintf(stderr, "Station index %d has no climate record.\n", index);
         return 1;
     }
-    static const char* const labels[12] = {
-        "Latitude (deg, north positive)",   "Longitude (deg, west positive)",
-        "Elevation (ft)",                   "Heating dry-bulb 99.6% (F)",
-        "Heating dry-bulb 99% (F)",         "Cooling dry-bulb 0.4% (F)",
-        "Coincident wet-bulb 0.4% (F)",     "Cooling dry-bulb 1% (F)",
-        "Coincident wet-bulb 1% (F)",       "Cooling dry-bulb 2% (F)",
-        "Coincident wet-bulb 2% (F)",       "Daily range (F)"};
+    static const char* const labels[12] = {"Latitude (deg, north positive)",
+                                           "Longitude (deg, west positive)",
+                                           "Elevation (ft)",
+                                           "Heating dry-bulb 99.6% (F)",
+                                           "Heating dry-bulb 99% (F)",
+                                           "Cooling dry-bulb 0.4% (F)",
+                                           "Coincident wet-bulb 0.4% (F)",
+                                           "Cooling dry-bulb 1% (F)",
+                                           "Coincident wet-bulb 1% (F)",
+                                           "Cooling dry-bulb 2% (F)",
+                                           "Coincident wet-bulb 2% (F)",
+                                           "Daily range (F)"};
     CMemoryTreeCtrl tree;
     PopulateCityTree(&tree);
     for (const StationEntry& s : ListStations(tree)) {

@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "StderrMessages.h"
 #include "StationCommand.h"
+#include "StderrMessages.h"
 #include "document/ProjectFile.h"
 #include "document/QuarnDoc.h"
 #include "paths/InstallDir.h"

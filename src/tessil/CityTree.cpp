@@ -43,7 +43,8 @@ extern "C" void PopulateCityTree(CTreeCtrl* pTree) {
     }
     HTREEITEM regions[kRegionCount];
     for (size_t i = 0; i < kRegionCount; ++i) {
-        regions[i] = pTree->InsertItem(kRegions[i].pszName, countries[kRegions[i].nCountry], TVI_SORT);
+        regions[i] =
+            pTree->InsertItem(kRegions[i].pszName, countries[kRegions[i].nCountry], TVI_SORT);
     }
     for (const TreeStation& station : kStations) {
         const HTREEITEM parent =
