@@ -6,6 +6,7 @@
 
 #include "StationCommand.h"
 #include "StderrMessages.h"
+#include "TablesCommand.h"
 #include "document/ProjectFile.h"
 #include "document/QuarnDoc.h"
 #include "paths/InstallDir.h"
@@ -18,7 +19,10 @@ const char* const kUsage =
     "  resave IN.Spc OUT.Spc   load a project and save it again\n"
     "  summary IN.Spc          print a summary of a project\n"
     "  stations [TEXT]         list the stations whose name contains TEXT\n"
-    "  stations --index N      print the design climate of station N\n";
+    "  stations --index N      print the design climate of station N\n"
+    "  tables check [--strict] DIR     validate a folder of reference data files\n"
+    "  tables build CSV_DIR OUT_DIR    turn qlexNN.csv sources into qlexNN.dat files\n"
+    "  tables show FILE.dat            print a reference data file as a table\n";
 
 int Usage() {
     std::fputs(kUsage, stderr);
@@ -80,6 +84,15 @@ int main(int argc, char** argv) {
     if (command == "stations" && argc <= 4) {
         if (argc == 4 && std::strcmp(argv[2], "--index") == 0) return PrintStationClimate(argv[3]);
         if (argc <= 3) return ListStationsMatching(argc == 3 ? argv[2] : "");
+    }
+    if (command == "tables" && argc >= 3) {
+        const std::string sub = argv[2];
+        if (sub == "check" && argc == 4) return CheckTables(argv[3], false);
+        if (sub == "check" && argc == 5 && std::strcmp(argv[3], "--strict") == 0) {
+            return CheckTables(argv[4], true);
+        }
+        if (sub == "build" && argc == 5) return BuildTables(argv[3], argv[4]);
+        if (sub == "show" && argc == 4) return ShowTable(argv[3]);
     }
     return Usage();
 }

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tables/DataFiles.h"
+
+// A whole reference table in memory: rows x cols doubles, row-major.
+struct TableData {
+    int nRows = 0;
+    int nCols = 0;
+    std::vector<double> values;
+
+    double At(int r, int c) const { return values[static_cast<size_t>(r * nCols + c)]; }
+};
+
+// Parses a CSV source: '#' lines are comments, blank lines are skipped, every other line is one
+// row of comma-separated numbers. The table must have the shape of its data file. On failure
+// returns false with a message naming the line.
+bool ParseTableCsv(const std::string& text, const DataFileShape& shape, TableData& table,
+                   std::string& error);
+
+// The bytes of a data file: little-endian doubles, row after row.
+std::vector<uint8_t> EncodeTable(const TableData& table);
+
+// Decodes a data file of the given shape; its size must be exact.
+bool DecodeTable(const std::vector<uint8_t>& bytes, const DataFileShape& shape, TableData& table,
+                 std::string& error);
+
+// Problems a data file must not have: non-finite values, and for the steam table temperatures
+// that do not ascend. Empty when the table is sound.
+std::vector<std::string> CheckTable(const TableData& table, int number);
+
+// The table as aligned text, one row a line.
+std::string FormatTable(const TableData& table);
