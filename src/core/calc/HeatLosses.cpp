@@ -1,0 +1,4 @@
+// Placeholder until the calculation is written.
+#include "document/QuarnDoc.h"
+
+void CQuarnDoc::CalcHeatLosses() {}
