@@ -20,7 +20,7 @@ PeakResult FindPeak(const std::function<double(int hour, int month)>& value) {
             }
         }
     }
-    peak.dAbsMax = std::fabs(peak.dMax) >= std::fabs(peak.dMin) ? std::fabs(peak.dMax)
-                                                                 : std::fabs(peak.dMin);
+    peak.dAbsMax =
+        std::fabs(peak.dMax) >= std::fabs(peak.dMin) ? std::fabs(peak.dMax) : std::fabs(peak.dMin);
     return peak;
 }

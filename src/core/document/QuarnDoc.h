@@ -96,8 +96,10 @@ class CQuarnDoc : public CQuarnDocData {
     int IsWallSunlit(int hour, int month, int wallAzimuth) const;
 
     // Parts of one hour's calculation, in the order CalcHourLoads runs them.
-    void CalcConductionLoads(int hour, int month);  // walls, all walls, roof, floor/ceiling/partitions
-    void CalcGlassLoads(int hour, int month, int orientation);  // solar and conduction of one orientation
+    void CalcConductionLoads(int hour,
+                             int month);  // walls, all walls, roof, floor/ceiling/partitions
+    void CalcGlassLoads(int hour, int month,
+                        int orientation);  // solar and conduction of one orientation
     void CalcGlassTotalsSkylightsAndBlocks(int hour, int month);
     void CalcInternalLoads(int hour);  // lights, people, equipment, appliances
     void CalcInfiltrationLoads(int hour, int month);
