@@ -62,7 +62,12 @@ bool ReadInterpolatedLatitudeTable(const LatitudeBracket& bracket, IUserMessages
                                    double (&table)[13][10]) {
     TableData low, high;
     if (!ReadReferenceTable(bracket.nFileLow, messages, low)) return false;
-    if (!ReadReferenceTable(bracket.nFileHigh, messages, high)) return false;
+    // Beyond the last tabulated latitude one file serves alone: read (and report) it once.
+    if (bracket.nFileHigh == bracket.nFileLow) {
+        high = low;
+    } else if (!ReadReferenceTable(bracket.nFileHigh, messages, high)) {
+        return false;
+    }
     if (low.nRows != 13 || low.nCols != 10 || high.nRows != 13 || high.nCols != 10) return false;
     for (int r = 0; r < 13; ++r) {
         for (int c = 0; c < 10; ++c) {
