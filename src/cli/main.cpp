@@ -4,9 +4,11 @@
 #include <memory>
 #include <string>
 
+#include "BuildCommand.h"
 #include "StationCommand.h"
 #include "StderrMessages.h"
 #include "TablesCommand.h"
+#include "UValueCommand.h"
 #include "document/DocumentJson.h"
 #include "document/ProjectFile.h"
 #include "document/QuarnDoc.h"
@@ -20,12 +22,14 @@ const char* const kUsage =
     "  resave IN.Spc OUT.Spc   load a project and save it again\n"
     "  summary IN.Spc          print a summary of a project\n"
     "  recalc IN.Spc OUT.Spc   recalculate a project from its stored inputs\n"
+    "  build PROJECT.json -o OUT.Spc   build a project from a JSON description\n"
     "  dump IN.Spc             print the whole project as JSON\n"
     "  stations [TEXT]         list the stations whose name contains TEXT\n"
     "  stations --index N      print the design climate of station N\n"
     "  tables check [--strict] DIR     validate a folder of reference data files\n"
     "  tables build CSV_DIR OUT_DIR    turn qlexNN.csv sources into qlexNN.dat files\n"
-    "  tables show FILE.dat            print a reference data file as a table\n";
+    "  tables show FILE.dat            print a reference data file as a table\n"
+    "  uvalue [--metric] ITEM[=THICKNESS_OR_COUNT] ...  U-value of layers (uvalue --list)\n";
 
 int Usage() {
     std::fputs(kUsage, stderr);
@@ -79,6 +83,9 @@ int main(int argc, char** argv) {
         if (!Load(*doc, argv[2])) return 1;
         return SaveProject(*doc, argv[3]) ? 0 : 1;
     }
+    if (command == "build" && argc == 5 && std::strcmp(argv[3], "-o") == 0) {
+        return BuildProject(argv[2], argv[4], *doc);
+    }
     if (command == "recalc" && argc == 4) {
         if (!Load(*doc, argv[2])) return 1;
         // What finishing the General Project Data wizard without edits does.
@@ -111,6 +118,10 @@ int main(int argc, char** argv) {
         }
         if (sub == "build" && argc == 5) return BuildTables(argv[3], argv[4]);
         if (sub == "show" && argc == 4) return ShowTable(argv[3]);
+    }
+    if (command == "uvalue" && argc >= 3) {
+        if (argc == 3 && std::strcmp(argv[2], "--list") == 0) return ListUValueMaterials();
+        return RunUValue(argc - 2, argv + 2);
     }
     return Usage();
 }

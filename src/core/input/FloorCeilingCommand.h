@@ -1,0 +1,65 @@
+#pragma once
+
+#include <string>
+
+#include "document/QuarnDocData.h"
+#include "input/InputError.h"
+
+class CQuarnDoc;
+
+// The Floor, Ceiling, Partitions and Skylights Input Data dialog, in the project's input unit
+// system. The six surface rows are indexed by Surface, the skylights 0 sunlit, 1 shaded.
+struct CFloorCeilingValues {
+    double m_dSurfArea[kSurfaces] = {};
+    double m_dSurfTDCool[kSurfaces] = {};
+    double m_dSurfTDHeat[kSurfaces] = {};
+    double m_dSurfUCool[kSurfaces] = {};
+    double m_dSurfUHeat[kSurfaces] = {};
+    double m_dSkyArea[2] = {};
+    double m_dSkySC[2] = {};
+    double m_dSkyUCool[2] = {};
+    double m_dSkyUHeat[2] = {};
+    double m_dSlabArea = 0;
+    double m_dGroundTemp = 0;
+    double m_dSlabUHeat = 0;
+    double m_dSlabEdgeFactor = 0;
+    double m_dSlabPerimeter = 0;
+
+    // Unit labels; the three area labels share one text, and so do the three U-value labels.
+    std::string m_strAreaUnit;
+    std::string m_strTempDiffUnit;
+    std::string m_strTempUnit;
+    std::string m_strUValueUnit;
+    std::string m_strEdgeFactorUnit;
+    std::string m_strLengthUnit;
+};
+
+// The dialog's fields as it opens. Until the dialog has once been confirmed for the project,
+// the temperature differences start at half the design differences (0 when negative). With no
+// unit system selected every field keeps its initial value and the labels stay empty.
+CFloorCeilingValues FillFloorCeiling(CQuarnDoc& doc);
+
+// Every box but the ground temperature refuses a minus sign; nothing else is checked.
+InputResult ValidateFloorCeiling(const CFloorCeilingValues& values);
+
+// OK: stores the fields in English units (nothing with no unit system selected), sets the
+// floor-ceiling-supplied flag and recalculates the loads.
+void ApplyFloorCeiling(CQuarnDoc& doc, const CFloorCeilingValues& values);
+
+template <class F>
+void ForEachField(CFloorCeilingValues& values, F&& field) {
+    field("m_dSurfArea", values.m_dSurfArea);
+    field("m_dSurfTDCool", values.m_dSurfTDCool);
+    field("m_dSurfTDHeat", values.m_dSurfTDHeat);
+    field("m_dSurfUCool", values.m_dSurfUCool);
+    field("m_dSurfUHeat", values.m_dSurfUHeat);
+    field("m_dSkyArea", values.m_dSkyArea);
+    field("m_dSkySC", values.m_dSkySC);
+    field("m_dSkyUCool", values.m_dSkyUCool);
+    field("m_dSkyUHeat", values.m_dSkyUHeat);
+    field("m_dSlabArea", values.m_dSlabArea);
+    field("m_dGroundTemp", values.m_dGroundTemp);
+    field("m_dSlabUHeat", values.m_dSlabUHeat);
+    field("m_dSlabEdgeFactor", values.m_dSlabEdgeFactor);
+    field("m_dSlabPerimeter", values.m_dSlabPerimeter);
+}
