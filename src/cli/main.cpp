@@ -7,6 +7,7 @@
 #include "StationCommand.h"
 #include "StderrMessages.h"
 #include "TablesCommand.h"
+#include "document/DocumentJson.h"
 #include "document/ProjectFile.h"
 #include "document/QuarnDoc.h"
 #include "paths/InstallDir.h"
@@ -18,6 +19,8 @@ const char* const kUsage =
     "  new OUT.Spc             write a new project (defaults, options from the options file)\n"
     "  resave IN.Spc OUT.Spc   load a project and save it again\n"
     "  summary IN.Spc          print a summary of a project\n"
+    "  recalc IN.Spc OUT.Spc   recalculate a project from its stored inputs\n"
+    "  dump IN.Spc             print the whole project as JSON\n"
     "  stations [TEXT]         list the stations whose name contains TEXT\n"
     "  stations --index N      print the design climate of station N\n"
     "  tables check [--strict] DIR     validate a folder of reference data files\n"
@@ -75,6 +78,21 @@ int main(int argc, char** argv) {
     if (command == "resave" && argc == 4) {
         if (!Load(*doc, argv[2])) return 1;
         return SaveProject(*doc, argv[3]) ? 0 : 1;
+    }
+    if (command == "recalc" && argc == 4) {
+        if (!Load(*doc, argv[2])) return 1;
+        // What finishing the General Project Data wizard without edits does.
+        doc->RecalcGeneralData();
+        doc->FinishInput();
+        return SaveProject(*doc, argv[3]) ? 0 : 1;
+    }
+    if (command == "dump" && argc == 3) {
+        if (!Load(*doc, argv[2])) return 1;
+        // Project texts are 8-bit; invalid UTF-8 is replaced rather than refused.
+        std::printf("%s\n", DocumentToJson(*doc)
+                                .dump(1, ' ', false, nlohmann::json::error_handler_t::replace)
+                                .c_str());
+        return 0;
     }
     if (command == "summary" && argc == 3) {
         if (!Load(*doc, argv[2])) return 1;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "document/QuarnDocData.h"
 #include "messages/UserMessages.h"
@@ -41,6 +43,84 @@ class CQuarnDoc : public CQuarnDocData {
 
     // Reads the options file into the four option members (see Options.h).
     void LoadOptions();
+
+    // ---- Recalculation (each step brings derived values up to date from the inputs) ----
+    // The general-data steps, in their fixed order, after the General Project Data command.
+    void RecalcGeneralData();
+    // The common ending of every input command: hourly loads, heating losses, modified flag,
+    // views updated.
+    void FinishInput();
+
+    // Station design values in use, by the chosen frequency levels.
+    void SelectCoolingDesign();
+    void SelectHeatingDesign();
+
+    // Outdoor conditions, steam table, humidity ratios.
+    void CalcMonthlyDesignTemps();
+    void ReadSteamTable();
+    void CalcHumidityRatios();
+
+    // Walls and roof.
+    void ReadRoofCLTD();
+    void SetRoofColorFactor();
+    void SetAtticFactor();
+    void SetWallColorFactor();
+    void ReadWallCLTD();
+    void ReadLatitudeCorrection();
+
+    // Internal loads.
+    void ReadLightsCLF();
+    void AdjustPeopleGains();
+    void ReadPeopleCLF();
+    void ReadHoodedCLF();
+    void ReadUnhoodedCLF();
+    void ReadPowerEquipCLF();
+    void ReadElecEquipCLF();
+
+    // Glass.
+    void CorrectGlassCLTD();
+    void ReadShadingCoefficients();
+    void ReadGlassCLF();
+    void SetGlassUValues();
+    void ReadSunlitSHGF();
+    void ReadShadedSHGF();
+    void SetGlassBlockU();
+    void SetGlassBlockSC();
+    void ReadGlassBlockCLF();
+
+    // The hourly engine: hour 1..24 (outer) by month 1..12 (inner).
+    void RecalcHours();
+    void CalcHourLoads(int hour, int month);
+    // Sunlit and shaded glass area of the orientation whose azimuth (0, 45, ..., 315) is given.
+    void CalcSunlitGlassArea(int hour, int month, int wallAzimuth, const CWindowList& windows);
+    int IsWallSunlit(int hour, int month, int wallAzimuth) const;
+
+    // Parts of one hour's calculation, in the order CalcHourLoads runs them.
+    void CalcConductionLoads(int hour,
+                             int month);  // walls, all walls, roof, floor/ceiling/partitions
+    void CalcGlassLoads(int hour, int month,
+                        int orientation);  // solar and conduction of one orientation
+    void CalcGlassTotalsSkylightsAndBlocks(int hour, int month);
+    void CalcInternalLoads(int hour);  // lights, people, equipment, appliances
+    void CalcInfiltrationLoads(int hour, int month);
+    void CalcRoomTotals(int hour, int month);
+    void CalcVentilationLoads(int hour, int month);
+    void CalcGrandTotal(int hour, int month);
+
+    // Winter heat losses, after the hourly loads (they read the ventilation air flow).
+    void CalcHeatLosses();
+
+    // Summary values in the output unit system (tons or kW, CFM or L/s, Btu/h or W); 0 for an
+    // item out of range or no output unit system.
+    double GetLoadComponent(int hour, int month, int item) const;
+    double GetVentilationAirFlow() const;
+    double GetHeatLossItem(int item) const;
+
+    // What "update all views" does; the GUI installs its own, the core has nothing to redraw.
+    void SetViewUpdater(std::function<void()> updater) { m_viewUpdater = std::move(updater); }
+    void UpdateAllViews() const {
+        if (m_viewUpdater) m_viewUpdater();
+    }
 
     // Framework state that the project file does not hold.
     bool IsModified() const { return m_bModified; }
@@ -134,6 +214,7 @@ class CQuarnDoc : public CQuarnDocData {
 
   private:
     IUserMessages* m_pMessages;
+    std::function<void()> m_viewUpdater;
     bool m_bModified = false;
     std::string m_strPathName;
 };

@@ -1,0 +1,79 @@
+#include "tables/ReferenceReader.h"
+
+#include <cmath>
+#include <vector>
+
+#include "archive/AtomicFile.h"
+#include "paths/InstallDir.h"
+#include "text/Format.h"
+
+double Interpolate(double x0, double x, double x1, double y0, double y1) {
+    if (x1 - x0 == 0.0) return y0;
+    return y0 + (x - x0) * (y1 - y0) / (x1 - x0);
+}
+
+bool ReadReferenceTable(int number, IUserMessages& messages, TableData& table) {
+    const std::string path = g_strInstallDir + DataFileName(number);
+    const DataFileShape* shape = FindDataFile(number);
+    if (shape == nullptr) {
+        messages.ReportFileError(path, "not a reference data file of the program");
+        return false;
+    }
+    std::vector<uint8_t> bytes;
+    std::string cause;
+    // A few bytes more than the table, so that a longer file shows as damaged too.
+    if (!ReadWholeFile(path, static_cast<size_t>(shape->Bytes()) + 8, bytes, cause)) {
+        messages.ReportFileError(path, cause);
+        return false;
+    }
+    if (!DecodeTable(bytes, *shape, table, cause)) {
+        messages.ReportFileError(path, "The reference data file is damaged: " + cause + ".");
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+LatitudeBracket Bracket(double latitude, int step, int fileAtZero, int firstNorth, int firstSouth) {
+    constexpr int kLast = 64;
+    const double x = std::fabs(latitude);
+    const bool south = latitude < 0;
+    // File of a tabulated latitude (a multiple of step, 0..64) in this hemisphere.
+    auto file = [&](int degrees) {
+        if (degrees == 0) return fileAtZero;
+        return (south ? firstSouth : firstNorth) + degrees / step - 1;
+    };
+    if (x >= kLast) return {file(kLast), file(kLast), kLast, x, kLast};
+    const int low = static_cast<int>(std::floor(x / step)) * step;
+    return {file(low), file(low + step), static_cast<double>(low), x,
+            static_cast<double>(low + step)};
+}
+
+}  // namespace
+
+LatitudeBracket LatitudeCorrectionBracket(double latitude) {
+    return Bracket(latitude, 8, 8, 9, 17);
+}
+
+LatitudeBracket SunlitShgfBracket(double latitude) { return Bracket(latitude, 4, 41, 42, 58); }
+
+bool ReadInterpolatedLatitudeTable(const LatitudeBracket& bracket, IUserMessages& messages,
+                                   double (&table)[13][10]) {
+    TableData low, high;
+    if (!ReadReferenceTable(bracket.nFileLow, messages, low)) return false;
+    // Beyond the last tabulated latitude one file serves alone: read (and report) it once.
+    if (bracket.nFileHigh == bracket.nFileLow) {
+        high = low;
+    } else if (!ReadReferenceTable(bracket.nFileHigh, messages, high)) {
+        return false;
+    }
+    if (low.nRows != 13 || low.nCols != 10 || high.nRows != 13 || high.nCols != 10) return false;
+    for (int r = 0; r < 13; ++r) {
+        for (int c = 0; c < 10; ++c) {
+            table[r][c] =
+                Interpolate(bracket.x0, bracket.x, bracket.x1, low.At(r, c), high.At(r, c));
+        }
+    }
+    return true;
+}
