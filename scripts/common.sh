@@ -6,7 +6,7 @@ BUILD="${THERMAVO_BUILD_DIR:-$ROOT/build}"
 
 # Packages every build needs; the test command adds its own.
 BUILD_PACKAGES=(g++ cmake ninja-build nlohmann-json3-dev)
-TEST_PACKAGES=(libgtest-dev)
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev)
 
 ensure_packages() {
     local missing=() p

@@ -11,7 +11,7 @@ execute_process(COMMAND "${PREFIX}/bin/thermavo-cli" stations --index 1
 if(NOT rc EQUAL 0 OR NOT out MATCHES "Alexander City")
   message(FATAL_ERROR "installed tool does not run: ${err}")
 endif()
-execute_process(COMMAND "${PREFIX}/bin/thermavo-cli" tables check "${PREFIX}/share/thermavo"
+execute_process(COMMAND "${PREFIX}/bin/thermavo-cli" tables check --strict "${PREFIX}/share/thermavo"
                 RESULT_VARIABLE rc OUTPUT_VARIABLE out)
 message("${out}")
 if(NOT rc EQUAL 0)

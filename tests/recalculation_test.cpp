@@ -5,7 +5,9 @@
 #include <memory>
 #include <string>
 
+#include "calc/PeakSearch.h"
 #include "document/QuarnDoc.h"
+#include "paths/InstallDir.h"
 #include "support/HourlyModel.h"
 #include "support/InstallDir.h"
 #include "support/NewProjectTest.h"
@@ -292,4 +294,25 @@ TEST_F(RecalculationTest, ANewProjectWithoutAStationStaysFinite) {
             ASSERT_TRUE(std::isfinite(fresh->m_tblVentLat[h][m]));
         }
     }
+}
+
+// The real reference tables: a full project recalculates without any file message, and its
+// peak falls on a summer afternoon, as a Denver office's should.
+TEST_F(NewProjectTest, RealTablesGiveASummerAfternoonPeak) {
+    const std::string previous = g_strInstallDir;
+    g_strInstallDir = THERMAVO_DATA_DIR;
+    FillProject(*doc);
+    doc->RecalcGeneralData();
+    doc->FinishInput();
+    g_strInstallDir = previous;
+    EXPECT_TRUE(messages.fileErrors.empty()) << messages.fileErrors.front();
+    EXPECT_TRUE(messages.messages.empty());
+    const PeakResult peak = FindPeak([&](int h, int m) { return doc->m_tblTotal[h][m]; });
+    EXPECT_GE(peak.nMaxMonth, 6);
+    EXPECT_LE(peak.nMaxMonth, 9);
+    EXPECT_GE(peak.nMaxHour, 12);
+    EXPECT_LE(peak.nMaxHour, 18);
+    EXPECT_GT(doc->m_dHeatLoss[12], 0.0);
+    EXPECT_GT(doc->m_tblWallAll[16][7], 0.0);
+    EXPECT_GT(doc->m_tblGlassSolarAll[peak.nMaxHour][peak.nMaxMonth], 0.0);
 }

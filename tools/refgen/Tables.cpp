@@ -6,9 +6,12 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "ClfConstants.h"
+#include "ClfTables.h"
 #include "Cltd.h"
 #include "Constants.h"
 #include "Glass.h"
+#include "ShadingCoefficients.h"
 #include "SolAir.h"
 
 namespace refgen {
@@ -199,6 +202,12 @@ Table RoofCltdTable(bool withCeiling) {
 
 std::vector<ReferenceFile> ComputedFiles() {
     std::vector<ReferenceFile> files;
+    files.push_back({1, GlassClfTable(false)});
+    files.push_back({2, GlassClfTable(true)});
+    for (size_t i = 0; i < kLightsHoursOn.size(); ++i) {
+        files.push_back(
+            {kLightsFirstFile + static_cast<int>(i), LightsClfTable(kLightsHoursOn[i])});
+    }
     const int lmCount = kMaxLatitude / kLmLatitudeStep;
     files.push_back({8, LatitudeMonthTable(0)});
     for (int i = 1; i <= lmCount; ++i) {
@@ -210,6 +219,10 @@ std::vector<ReferenceFile> ComputedFiles() {
     for (int group = 1; group <= 7; ++group) files.push_back({25 + group, WallCltdTable(group)});
     files.push_back({33, RoofCltdTable(false)});
     files.push_back({34, RoofCltdTable(true)});
+    files.push_back({35, InternalGainClfTable(InternalGain::kHoodedAppliances)});
+    files.push_back({36, InternalGainClfTable(InternalGain::kUnhoodedAppliances)});
+    files.push_back({37, InternalGainClfTable(InternalGain::kPeople)});
+    files.push_back({38, ShadingCoefficientTable()});
     files.push_back({39, ShadedShgfTable(false)});
     files.push_back({40, ShadedShgfTable(true)});
     const int sunlitCount = kMaxLatitude / kSunlitLatitudeStep;

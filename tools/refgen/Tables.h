@@ -23,7 +23,8 @@ Table ShadedShgfTable(bool south);
 Table WallCltdTable(int group);  // 1..7 for A..G
 Table RoofCltdTable(bool withCeiling);
 
-// Every computed file (all but the steam table), in file-number order.
+// Every computed file (all but the steam table), in file-number order; the cooling load factor
+// tables are built in ClfTables.h.
 std::vector<ReferenceFile> ComputedFiles();
 
 // Writes each file as OUT_DIR/qlexNN.csv; throws std::runtime_error on failure.

@@ -5,8 +5,10 @@
 #include <sstream>
 #include <string>
 
+#include "ClfFit.h"
 #include "Cltd.h"
 #include "Constants.h"
+#include "ShadingFit.h"
 #include "Steam.h"
 #include "Tables.h"
 
@@ -16,7 +18,9 @@ const char* const kUsage =
     "usage: thermavo-refgen COMMAND ...\n"
     "  all OUT_DIR                 write every computed qlexNN.csv\n"
     "  steam SOURCE_CSV OUT_DIR    write qlex75.csv from steam_table_IP.csv\n"
-    "  fit-check                   roof No 1 against the calibration target, roof U-values\n";
+    "  fit-check                   roof No 1 against the calibration target, roof U-values\n"
+    "  fit FRAGMENT_DIR            re-derive the fitted parameters from the published fragments\n"
+    "                              (data/reference/fragments) and the tables' distance to them\n";
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -51,6 +55,13 @@ int FitCheck() {
     return 0;
 }
 
+// Each table family's fit, one after the other, from the fragments in fragmentDir.
+int Fit(const std::string& fragmentDir) {
+    std::fputs(refgen::FormatClfFitReport(refgen::FitClfParameters(fragmentDir)).c_str(), stdout);
+    std::fputs("\n", stdout);
+    return refgen::PrintShadingFit(fragmentDir);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -65,6 +76,7 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (command == "fit-check" && argc == 2) return FitCheck();
+        if (command == "fit" && argc == 3) return Fit(argv[2]);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "thermavo-refgen: %s\n", error.what());
         return 1;
