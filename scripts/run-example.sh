@@ -5,8 +5,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 ensure_packages "${BUILD_PACKAGES[@]}"
 configure_and_build
 
-EXAMPLE="$BUILD/example/Example.Spc"
+# The bundled example: a small office in Atlanta, built from its description.
+EXAMPLE="$BUILD/example/office.Spc"
 mkdir -p "$(dirname "$EXAMPLE")"
-"$BUILD/src/cli/thermavo-cli" new "$EXAMPLE"
+"$BUILD/src/cli/thermavo-cli" build "$ROOT/examples/office.json" -o "$EXAMPLE"
 echo "Wrote $EXAMPLE"
 "$BUILD/src/cli/thermavo-cli" summary "$EXAMPLE"

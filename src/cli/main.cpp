@@ -9,6 +9,7 @@
 #include "StderrMessages.h"
 #include "TablesCommand.h"
 #include "UValueCommand.h"
+#include "calc/PeakSearch.h"
 #include "document/DocumentJson.h"
 #include "document/ProjectFile.h"
 #include "document/QuarnDoc.h"
@@ -58,6 +59,21 @@ void PrintSummary(CQuarnDoc& doc) {
     std::printf("Walls and roof:    %s\n", YesNo(doc.m_bWallsRoofSupplied));
     std::printf("Floor and ceiling: %s\n", YesNo(doc.m_bFloorCeilingSupplied));
     std::printf("Glass blocks:      %s\n", YesNo(doc.m_bGlassBlocksSupplied));
+    if (!doc.m_bGeneralDataSupplied) return;
+    // The design figures, in the project's output units.
+    const PeakResult peak =
+        FindPeak([&](int hour, int month) { return doc.GetLoadComponent(hour, month, 1); });
+    static const char* const kMonths[13] = {"",    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const char* cooling = doc.IsOutputMetric() ? "kW" : "Tons";
+    const char* heating = doc.IsOutputMetric() ? "Watts" : "Btu/h";
+    std::printf("Peak cooling load: %.2f %s, %s 21, solar hour %d\n", peak.dMax, cooling,
+                kMonths[peak.nMaxMonth], peak.nMaxHour);
+    std::printf("  room sensible:   %.2f %s\n",
+                doc.GetLoadComponent(peak.nMaxHour, peak.nMaxMonth, 20), cooling);
+    std::printf("  room latent:     %.2f %s\n",
+                doc.GetLoadComponent(peak.nMaxHour, peak.nMaxMonth, 21), cooling);
+    std::printf("Heating load:      %.0f %s\n", doc.GetHeatLossItem(13), heating);
 }
 
 // Loads a project that must be really there: a newer version is a failure here.
