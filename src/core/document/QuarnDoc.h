@@ -116,6 +116,10 @@ class CQuarnDoc : public CQuarnDocData {
     double GetVentilationAirFlow() const;
     double GetHeatLossItem(int item) const;
 
+    // The value of the current view kind at an hour and month, in output units; sets the view
+    // title and axis caption as a side effect. Hour or month 0 gives the raw header cell.
+    double GetViewValue(int hour, int month);
+
     // What "update all views" does; the GUI installs its own, the core has nothing to redraw.
     void SetViewUpdater(std::function<void()> updater) { m_viewUpdater = std::move(updater); }
     void UpdateAllViews() const {
