@@ -10,4 +10,4 @@ EXAMPLE="$BUILD/example/office.Spc"
 mkdir -p "$(dirname "$EXAMPLE")"
 "$BUILD/src/cli/thermavo-cli" build "$ROOT/examples/office.json" -o "$EXAMPLE"
 echo "Wrote $EXAMPLE"
-"$BUILD/src/cli/thermavo-cli" summary "$EXAMPLE"
+"$BUILD/src/cli/thermavo-cli" report "$EXAMPLE" 200

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "BuildCommand.h"
+#include "RenderCommand.h"
+#include "ReportCommand.h"
 #include "StationCommand.h"
 #include "StderrMessages.h"
 #include "TablesCommand.h"
@@ -30,7 +32,13 @@ const char* const kUsage =
     "  tables check [--strict] DIR     validate a folder of reference data files\n"
     "  tables build CSV_DIR OUT_DIR    turn qlexNN.csv sources into qlexNN.dat files\n"
     "  tables show FILE.dat            print a reference data file as a table\n"
-    "  uvalue [--metric] ITEM[=THICKNESS_OR_COUNT] ...  U-value of layers (uvalue --list)\n";
+    "  uvalue [--metric] ITEM[=THICKNESS_OR_COUNT] ...  U-value of layers (uvalue --list)\n"
+    "  report IN.Spc KIND [--output-units english|metric]   print a table or report (kinds\n"
+    "                          101..152, 170..177, 180..187, 200..202) as Copy gives it\n"
+    "  export IN.Spc --csv DIR | --json FILE [--output-units english|metric]\n"
+    "                          write the values of every table kind\n"
+    "  render IN.Spc KIND -o OUT.svg|OUT.pdf [--print] [--page N] [--output-units ...]\n"
+    "                          draw any view kind (graphs too) to SVG or PDF\n";
 
 int Usage() {
     std::fputs(kUsage, stderr);
@@ -139,5 +147,8 @@ int main(int argc, char** argv) {
         if (argc == 3 && std::strcmp(argv[2], "--list") == 0) return ListUValueMaterials();
         return RunUValue(argc - 2, argv + 2);
     }
+    if (command == "report") return RunReport(*doc, argc - 2, argv + 2);
+    if (command == "export") return RunExport(*doc, argc - 2, argv + 2);
+    if (command == "render") return RunRender(*doc, argc - 2, argv + 2);
     return Usage();
 }

@@ -9,8 +9,8 @@
 // paints on screen (QPainter), into SVG and PDF files, and into a recording canvas for tests.
 
 struct CanvasFont {
-    int nHeight = 0;      // logical units
-    int nWeight = 400;    // 400 normal, 500 medium, 700 bold
+    int nHeight = 0;    // logical units
+    int nWeight = 400;  // 400 normal, 500 medium, 700 bold
     bool bUnderline = false;
     int nEscapement = 0;  // tenths of a degree, counter-clockwise: 900 reads upwards
     std::string strFace = "Arial";
@@ -67,9 +67,9 @@ class ICanvas {
 struct ViewPage {
     int nClientWidth = 0;
     int nClientHeight = 0;
-    int nPrintWidth = 0;   // printable rectangle of a printed page, logical units
+    int nPrintWidth = 0;  // printable rectangle of a printed page, logical units
     int nPrintHeight = 0;
-    int nPageNumber = 1;   // printed page 1..3 of the project input data report
+    int nPageNumber = 1;  // printed page 1..3 of the project input data report
 };
 
 // Scroll sizes the drawing asks the view to use (MM_LOENGLISH units).

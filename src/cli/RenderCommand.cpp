@@ -1,0 +1,149 @@
+#include "RenderCommand.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "ReportCommand.h"
+#include "archive/AtomicFile.h"
+#include "document/QuarnDoc.h"
+#include "draw/SvgCanvas.h"
+#include "views/ViewDrawing.h"
+
+#ifdef THERMAVO_HAVE_QT
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include "QPainterCanvas.h"
+#endif
+
+namespace {
+
+// A typical project window's right pane, in pixels.
+constexpr int kScreenWidth = 1000;
+constexpr int kScreenHeight = 700;
+constexpr int kInputDataPages = 3;
+// Printed pages: US Letter, portrait, in 0.01 inch units; the side margins centre the fixed
+// 784-unit print layout, whose tables and graphs run about ten inches down the page.
+constexpr int kPaperWidth = 850;
+constexpr int kPaperHeight = 1100;
+constexpr int kMarginX = (kPaperWidth - kPrintPageWidth) / 2;
+constexpr int kMarginY = 30;
+
+bool EndsWith(const std::string& s, const char* suffix) {
+    const std::string t(suffix);
+    return s.size() >= t.size() && s.compare(s.size() - t.size(), t.size(), t) == 0;
+}
+
+ViewPage PrintPage(int number) {
+    ViewPage page;
+    page.nPrintWidth = kPaperWidth - 2 * kMarginX;
+    page.nPrintHeight = kPaperHeight - 2 * kMarginY;
+    page.nPageNumber = number;
+    return page;
+}
+
+int RenderSvg(CQuarnDoc& doc, const std::string& outPath, bool print, int pageNumber) {
+    CSvgCanvas canvas(print);
+    ViewPage page = print ? PrintPage(pageNumber) : ViewPage{};
+    page.nClientWidth = kScreenWidth;
+    page.nClientHeight = kScreenHeight;
+    const ScrollSizes sizes = DrawView(doc, canvas, page);
+    const std::string svg = canvas.Document(print ? kPrintPageWidth : sizes.nPageWidth * 4,
+                                            print ? kPrintPageHeight : sizes.nPageHeight);
+    std::string cause;
+    if (!WriteFileAtomically(outPath, std::vector<uint8_t>(svg.begin(), svg.end()), cause)) {
+        std::fprintf(stderr, "%s: %s\n", outPath.c_str(), cause.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+#ifdef THERMAVO_HAVE_QT
+int RenderPdf(CQuarnDoc& doc, const std::string& outPath) {
+    // Fonts need a GUI application; no display is needed for a PDF.
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "thermavo-cli";
+    static char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    QPdfWriter writer(QString::fromStdString(outPath));
+    writer.setResolution(100);
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        std::fprintf(stderr, "%s: cannot write the PDF file\n", outPath.c_str());
+        return 1;
+    }
+    const int pages = doc.m_nViewKind == 202 ? kInputDataPages : 1;
+    for (int number = 1; number <= pages; ++number) {
+        if (number > 1) writer.newPage();
+        CQPainterCanvas canvas(painter, true, false, kMarginX, kMarginY);
+        DrawView(doc, canvas, PrintPage(number));
+    }
+    painter.end();
+    return 0;
+}
+#endif
+
+}  // namespace
+
+int RenderView(CQuarnDoc& doc, int kind, const std::string& outPath, bool print, int page);
+
+int RunRender(CQuarnDoc& doc, int argc, char** args) {
+    const char* usage =
+        "usage: thermavo-cli render FILE.Spc KIND -o OUT.svg|OUT.pdf [--print] [--page N] "
+        "[--output-units english|metric]\n";
+    if (argc < 4) {
+        std::fputs(usage, stderr);
+        return 2;
+    }
+    int kind = 0, units = -1, page = 1;
+    bool print = false;
+    std::string out;
+    if (!ParseKind(args[1], kind)) {
+        std::fputs(usage, stderr);
+        return 2;
+    }
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(args[i], "-o") == 0 && i + 1 < argc) {
+            out = args[++i];
+        } else if (std::strcmp(args[i], "--print") == 0) {
+            print = true;
+        } else if (std::strcmp(args[i], "--page") == 0 && i + 1 < argc) {
+            page = std::atoi(args[++i]);
+        } else if (std::strcmp(args[i], "--output-units") == 0) {
+            if (!ParseOutputUnits(argc, args, i, units)) return 2;
+        } else {
+            std::fputs(usage, stderr);
+            return 2;
+        }
+    }
+    if (out.empty() || page < 1 || page > kInputDataPages) {
+        std::fputs(usage, stderr);
+        return 2;
+    }
+    if (!LoadForView(doc, args[0], units)) return 1;
+    return RenderView(doc, kind, out, print, page);
+}
+
+int RenderView(CQuarnDoc& doc, int kind, const std::string& outPath, bool print, int page) {
+    doc.m_nViewKind = kind;
+    if (EndsWith(outPath, ".svg")) return RenderSvg(doc, outPath, print, page);
+    if (EndsWith(outPath, ".pdf")) {
+#ifdef THERMAVO_HAVE_QT
+        return RenderPdf(doc, outPath);
+#else
+        std::fprintf(stderr, "This build has no PDF output (it needs Qt 6).\n");
+        return 1;
+#endif
+    }
+    std::fprintf(stderr, "%s: the output must end in .svg or .pdf\n", outPath.c_str());
+    return 2;
+}

@@ -1,0 +1,242 @@
+#include "ReportCommand.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "archive/AtomicFile.h"
+#include "document/ProjectFile.h"
+#include "document/QuarnDoc.h"
+#include "draw/RecordingCanvas.h"
+#include "views/ViewDrawing.h"
+#include "views/ViewKinds.h"
+
+namespace {
+
+// The pane size the report command draws for; only the layout depends on it, not the text.
+constexpr int kPaneWidth = 1000;
+constexpr int kPaneHeight = 800;
+
+const char* const kMonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+std::string FullPrecision(double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+// A CSV field, quoted when it holds a separator or a quote.
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+bool WriteText(const std::string& path, const std::string& text) {
+    std::string cause;
+    if (!WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()), cause)) {
+        std::fprintf(stderr, "%s: %s\n", path.c_str(), cause.c_str());
+        return false;
+    }
+    return true;
+}
+
+struct KindValues {
+    std::string strTitle;
+    std::string strCaption;
+    double values[24][12];
+};
+
+// The 24 x 12 data cells of a table kind as its table shows them, unrounded.
+KindValues ReadKind(CQuarnDoc& doc, int kind) {
+    doc.m_nViewKind = kind;
+    KindValues v;
+    for (int h = 1; h <= 24; ++h) {
+        for (int m = 1; m <= 12; ++m) v.values[h - 1][m - 1] = doc.GetViewValue(h, m);
+    }
+    v.strTitle = doc.m_strViewTitle;
+    v.strCaption = doc.m_strViewAxis;
+    return v;
+}
+
+std::string Csv(const KindValues& v) {
+    std::string text = CsvField(v.strTitle) + "\nHour";
+    for (const char* month : kMonthNames) text += std::string(",") + month;
+    text += "\n";
+    for (int h = 1; h <= 24; ++h) {
+        text += std::to_string(h);
+        for (int m = 0; m < 12; ++m) text += "," + FullPrecision(v.values[h - 1][m]);
+        text += "\n";
+    }
+    return text;
+}
+
+}  // namespace
+
+// --output-units english|metric at args[i]; advances i past it. False (after saying why) for
+// any other word.
+bool ParseOutputUnits(int argc, char** args, int& i, int& units) {
+    if (i + 1 >= argc) {
+        std::fprintf(stderr, "--output-units needs english or metric\n");
+        return false;
+    }
+    const std::string value = args[++i];
+    if (value == "english") {
+        units = 0;
+    } else if (value == "metric") {
+        units = 1;
+    } else {
+        std::fprintf(stderr, "--output-units: \"%s\" is neither english nor metric\n",
+                     value.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool LoadForView(CQuarnDoc& doc, const char* path, int outputUnits) {
+    if (LoadProject(doc, path) != LoadStatus::kLoaded) return false;
+    if (outputUnits >= 0) {
+        doc.m_nOutputUnits = outputUnits;
+        doc.IsOutputEnglish();
+        doc.IsOutputMetric();
+    }
+    return true;
+}
+
+bool ParseKind(const char* text, int& kind) {
+    const char* end = text + std::strlen(text);
+    const auto [ptr, ec] = std::from_chars(text, end, kind);
+    return ec == std::errc() && ptr == end && *text != '\0';
+}
+
+// Shortest text that reads back as the same double.
+int RunReport(CQuarnDoc& doc, int argc, char** args) {
+    const char* path = nullptr;
+    const char* kindText = nullptr;
+    int units = -1;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(args[i], "--output-units") == 0) {
+            if (!ParseOutputUnits(argc, args, i, units)) return 2;
+        } else if (path == nullptr) {
+            path = args[i];
+        } else if (kindText == nullptr) {
+            kindText = args[i];
+        } else {
+            path = nullptr;
+            break;
+        }
+    }
+    int kind = 0;
+    if (path == nullptr || kindText == nullptr || !ParseKind(kindText, kind)) {
+        std::fprintf(stderr,
+                     "usage: thermavo-cli report FILE.Spc KIND [--output-units english|metric]\n");
+        return 2;
+    }
+    const ViewKindInfo* info = FindViewKind(kind);
+    if (info == nullptr) {
+        std::fprintf(stderr,
+                     "%d is not a view kind (tables 101..152, 170..177, 180..187; "
+                     "reports 200, 201, 202)\n",
+                     kind);
+        return 1;
+    }
+    if (info->form == ViewForm::kGraph) {
+        std::fprintf(stderr,
+                     "Kind %d is a graph: graphs have no text to print (table %d has "
+                     "the same values).\n",
+                     kind, kind + 100);
+        return 1;
+    }
+    if (!LoadForView(doc, path, units)) return 1;
+
+    doc.m_nViewKind = kind;
+    doc.m_strCopyText.clear();
+    doc.m_bCopyAvailable = 0;
+    CRecordingCanvas canvas;
+    ViewPage page;
+    page.nClientWidth = kPaneWidth;
+    page.nClientHeight = kPaneHeight;
+    DrawView(doc, canvas, page);
+    if (!doc.m_bCopyAvailable) {
+        // A display-size option other than Large or Small draws nothing.
+        std::fprintf(stderr, "%s: kind %d drew no text\n", path, kind);
+        return 1;
+    }
+    std::fputs(doc.m_strCopyText.c_str(), stdout);
+    if (!doc.m_strCopyText.empty() && doc.m_strCopyText.back() != '\n') std::fputs("\n", stdout);
+    return 0;
+}
+
+int RunExport(CQuarnDoc& doc, int argc, char** args) {
+    const char* path = nullptr;
+    const char* csvDir = nullptr;
+    const char* jsonPath = nullptr;
+    int units = -1;
+    bool ok = true;
+    for (int i = 0; i < argc && ok; ++i) {
+        const bool hasValue = i + 1 < argc;
+        if (std::strcmp(args[i], "--output-units") == 0) {
+            if (!ParseOutputUnits(argc, args, i, units)) return 2;
+        } else if (std::strcmp(args[i], "--csv") == 0 && hasValue) {
+            csvDir = args[++i];
+        } else if (std::strcmp(args[i], "--json") == 0 && hasValue) {
+            jsonPath = args[++i];
+        } else if (path == nullptr && args[i][0] != '-') {
+            path = args[i];
+        } else {
+            ok = false;
+        }
+    }
+    if (!ok || path == nullptr || (csvDir == nullptr && jsonPath == nullptr)) {
+        std::fprintf(stderr,
+                     "usage: thermavo-cli export FILE.Spc --csv DIR | --json FILE "
+                     "[--output-units english|metric]\n");
+        return 2;
+    }
+    if (!LoadForView(doc, path, units)) return 1;
+    if (!doc.IsOutputEnglish() && !doc.IsOutputMetric()) {
+        std::fprintf(stderr, "%s: the project has no output unit system; give --output-units\n",
+                     path);
+        return 1;
+    }
+
+    if (csvDir != nullptr) {
+        std::error_code ec;
+        std::filesystem::create_directories(csvDir, ec);
+        if (ec) {
+            std::fprintf(stderr, "%s: %s\n", csvDir, ec.message().c_str());
+            return 1;
+        }
+    }
+    nlohmann::json json = nlohmann::json::object();
+    for (const ViewKindInfo& info : AllViewKinds()) {
+        if (info.form != ViewForm::kTable) continue;
+        const KindValues v = ReadKind(doc, info.nKind);
+        const std::string key = std::to_string(info.nKind);
+        if (csvDir != nullptr &&
+            !WriteText((std::filesystem::path(csvDir) / ("kind-" + key + ".csv")).string(),
+                       Csv(v))) {
+            return 1;
+        }
+        if (jsonPath != nullptr) {
+            nlohmann::json rows = nlohmann::json::array();
+            for (const auto& row : v.values) rows.push_back(std::vector<double>(row, row + 12));
+            json[key] = {{"title", v.strTitle},
+                         {"caption", v.strCaption},
+                         {"unitSystem", doc.GetOutputUnitsName()},
+                         {"values", rows}};
+        }
+    }
+    if (jsonPath != nullptr && !WriteText(jsonPath, json.dump() + "\n")) return 1;
+    return 0;
+}

@@ -1,0 +1,266 @@
+// The hourly graph: two line charts, January to June above July to December, one coloured
+// curve with its own marker per month on a round vertical scale that always includes zero.
+
+#include <cmath>
+#include <string>
+
+#include "document/QuarnDoc.h"
+#include "text/Format.h"
+#include "views/GraphScale.h"
+#include "views/ViewDrawing.h"
+
+GraphScale ComputeGraphScale(double minValue, double maxValue) {
+    double P = 1;
+    double N = 1;
+    if (minValue >= 0 && maxValue > 0) {
+        P = maxValue;
+        N = 0;
+    } else if (minValue < 0 && maxValue >= 0) {
+        P = maxValue;
+        N = std::fabs(minValue);
+    } else if (minValue < 0 && maxValue < 0) {
+        P = 0;
+        N = std::fabs(minValue);
+    }
+
+    const double S = P + N;
+    const double kLog2 = std::log10(2.0);
+    const double kLog5 = std::log10(5.0);
+    double d = std::log10(S);
+    double step;
+    if (S >= 1) {
+        double i;
+        const double f = std::modf(d, &i);
+        const double decade = std::pow(10.0, i);
+        step = f <= kLog2 ? 0.2 * decade : (f <= kLog5 ? 0.5 * decade : decade);
+    } else {
+        int k = 0;
+        while (d < 0) {
+            d += 1;
+            ++k;
+        }
+        const double decade = std::pow(10.0, k);
+        step = d <= kLog2 ? 0.2 / decade : (d <= kLog5 ? 0.5 / decade : 1 / decade);
+    }
+
+    GraphScale scale;
+    scale.dStep = step;
+    scale.nP = static_cast<int>(std::ceil(P / step));
+    scale.nN = static_cast<int>(std::ceil(N / step));
+    scale.pszLabelFormat = GraphLabelFormat(step);
+    return scale;
+}
+
+const char* GraphLabelFormat(double step) {
+    if (step <= 0.1) return "%.3f";
+    if (step <= 1) return "%.2f";
+    if (step <= 10) return "%.1f";
+    return "%.0f";
+}
+
+namespace {
+
+// Colours of the six month positions of a chart, the same for the first and the second half.
+constexpr CanvasPen kMonthPens[6] = {
+    {255, 0, 0, 1},   {0, 255, 0, 1},   {0, 0, 255, 1},
+    {180, 180, 0, 1}, {255, 0, 255, 1}, {0, 255, 255, 1},
+};
+constexpr CanvasPen kFramePen{0, 0, 0, 2};
+
+constexpr const char* kMonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+struct GraphFonts {
+    bool bMake = false;
+    int nSmall = 0;
+    int nMiddle = 0;
+    int nLarge = 0;
+    int nRotated = 0;
+};
+
+GraphFonts ChooseGraphFonts(int displaySize, int fontSize, bool printing, int width) {
+    if (printing) return {true, 14, 17, 20, 14};
+    if (displaySize == 0) {
+        if (fontSize == 0) return {true, width / 34, width / 28, width / 23, width / 34};
+        if (fontSize == 1) return {true, width / 53, width / 45, width / 38, width / 53};
+    } else {
+        if (fontSize == 0) return {true, 14, 17, 20, 14};
+        if (fontSize == 1) return {true, 10, 12, 14, 10};
+    }
+    return {};
+}
+
+CanvasFont GraphFont(int height, int escapement = 0) {
+    CanvasFont font;
+    font.nHeight = height;
+    font.nWeight = 400;
+    font.nEscapement = escapement;
+    font.strFace = "Arial";
+    return font;
+}
+
+// The month's marker around (x, y), half-size 3; the shape follows the month's position in its
+// half of the year so each curve can be told apart without colour.
+void DrawMarker(ICanvas& canvas, int position, int x, int y) {
+    const int s = 3;
+    switch (position) {
+        case 0:  // square
+            canvas.MoveTo(x - s, y + s);
+            canvas.LineTo(x + s, y + s);
+            canvas.LineTo(x + s, y - s);
+            canvas.LineTo(x - s, y - s);
+            canvas.LineTo(x - s, y + s);
+            break;
+        case 1:  // diamond
+            canvas.MoveTo(x, y + s);
+            canvas.LineTo(x + s, y);
+            canvas.LineTo(x, y - s);
+            canvas.LineTo(x - s, y);
+            canvas.LineTo(x, y + s);
+            break;
+        case 2:  // plus
+            canvas.MoveTo(x - s, y);
+            canvas.LineTo(x + s, y);
+            canvas.MoveTo(x, y + s);
+            canvas.LineTo(x, y - s);
+            break;
+        case 3:  // diagonal cross
+            canvas.MoveTo(x - s, y + s);
+            canvas.LineTo(x + s, y - s);
+            canvas.MoveTo(x - s, y - s);
+            canvas.LineTo(x + s, y + s);
+            break;
+        case 4:  // triangle, flat side 2 above the point, apex 3 below
+            canvas.MoveTo(x - s, y + 2);
+            canvas.LineTo(x + s, y + 2);
+            canvas.LineTo(x, y - s);
+            canvas.LineTo(x - s, y + 2);
+            break;
+        default:  // hourglass: top edge, diagonal, bottom edge, diagonal back
+            canvas.MoveTo(x - s, y + s);
+            canvas.LineTo(x + s, y + s);
+            canvas.LineTo(x - s, y - s);
+            canvas.LineTo(x + s, y - s);
+            canvas.LineTo(x - s, y + s);
+            break;
+    }
+}
+
+}  // namespace
+
+ScrollSizes DrawGraph(CQuarnDoc& doc, const ViewExtremes& extremes, ICanvas& canvas,
+                      const ViewPage& page) {
+    const int displaySize = doc.m_nDisplaySize;
+    if (displaySize != 0 && displaySize != 1) return {};
+    const bool printing = canvas.IsPrinting();
+
+    int W = page.nClientWidth;
+    int H = page.nClientHeight;
+    if (printing) {
+        W = kPrintPageWidth;
+        H = kPrintPageHeight;
+    } else if (displaySize == 0) {
+        W = (page.nClientWidth * 3) / 2;
+        H = (page.nClientHeight * 3) / 2;
+    }
+    const ScrollSizes sizes{W, 4 * H, W / 4, H, W / 10, H / 20};
+
+    const GraphFonts heights = ChooseGraphFonts(displaySize, doc.m_nFontSize, printing, W);
+    // A real printer turns the rotated text the other way round from the screen and preview.
+    const int rotation = canvas.IsPrinterOutput() ? 900 : -900;
+    auto selectFont = [&](int height, int escapement = 0) {
+        if (heights.bMake) canvas.SetFont(GraphFont(height, escapement));
+    };
+
+    const GraphScale scale = ComputeGraphScale(extremes.m_dMinValue, extremes.m_dMaxValue);
+    const double step = scale.dStep;
+
+    const int u = W / 12;
+    const int t = u / 13;
+    const int left = 2 * u;
+    const int right = W - u;
+    const int xMid = left + (right - left) / 2;
+    const int pitch = (right - left) / 24;
+    const int plotHeight = H - 2 * u;
+    const double yScale = plotHeight / ((scale.nN + scale.nP) * step);
+    const double zeroOffset = scale.nN * step * yScale;
+    auto hourX = [&](int hour) { return left + pitch / 2 + (hour - 1) * pitch; };
+
+    for (int chart = 0; chart < 2; ++chart) {
+        const int m0 = chart == 0 ? 1 : 7;
+        const int shift = chart == 0 ? 0 : H + u;
+        const int top = -2 * u - shift;
+        const int bottom = -H - shift;
+        auto valueY = [&](double v) { return static_cast<int>(bottom + zeroOffset + v * yScale); };
+
+        double values[6][25] = {};
+        for (int i = 0; i < 6; ++i) {
+            for (int hour = 1; hour <= 24; ++hour) values[i][hour] = doc.GetViewValue(hour, m0 + i);
+        }
+
+        canvas.SetPen(kFramePen);
+        canvas.Rectangle(left, top, right, bottom);
+
+        for (int i = 0; i < 6; ++i) {
+            canvas.SetPen(kMonthPens[i]);
+            canvas.MoveTo(hourX(1), valueY(values[i][1]));
+            for (int hour = 2; hour <= 24; ++hour)
+                canvas.LineTo(hourX(hour), valueY(values[i][hour]));
+        }
+        for (int i = 0; i < 6; ++i) {
+            canvas.SetPen(kMonthPens[i]);
+            for (int hour = 1; hour <= 24; ++hour) {
+                DrawMarker(canvas, i, hourX(hour), valueY(values[i][hour]));
+            }
+        }
+
+        canvas.SetPen(kFramePen);
+        selectFont(heights.nSmall);
+        canvas.SetTextAlign(kAlignRight | kAlignBaseline);
+        for (int k = -scale.nN; k <= scale.nP; ++k) {
+            const double value = k * step;
+            const int y = valueY(value);
+            canvas.MoveTo(left, y);
+            canvas.LineTo(left - t, y);
+            if (k == 0) {
+                canvas.MoveTo(left, y);
+                canvas.LineTo(right, y);
+            }
+            canvas.TextOut(left - 2 * t, y - 4, StrFormat(scale.pszLabelFormat, value));
+        }
+
+        selectFont(heights.nRotated, rotation);
+        canvas.SetTextAlign(kAlignCenter | kAlignBottom);
+        canvas.TextOut(static_cast<int>(left - 0.8 * u), top - plotHeight / 2, doc.m_strViewAxis);
+
+        selectFont(heights.nSmall);
+        canvas.SetTextAlign(kAlignCenter | kAlignTop);
+        for (int hour = 1; hour <= 24; ++hour) {
+            canvas.MoveTo(hourX(hour), bottom);
+            canvas.LineTo(hourX(hour), bottom - t);
+            canvas.TextOut(hourX(hour), bottom - 2 * t, StrFormat("%d", hour));
+        }
+        canvas.TextOut(xMid, bottom - 6 * t, "Hour of Day (Solar Time)");
+
+        selectFont(heights.nMiddle);
+        canvas.SetTextAlign(kAlignCenter | kAlignBottom);
+        const std::string period = chart == 0 ? "January To June - " : "July To December - ";
+        canvas.TextOut(xMid, top + 2 * t, period + doc.m_strProjectName);
+
+        selectFont(heights.nLarge);
+        canvas.TextOut(xMid, top + 8 * t, doc.m_strViewTitle);
+
+        selectFont(heights.nSmall);
+        canvas.SetTextAlign(kAlignLeft | kAlignBaseline);
+        const int yLegend = bottom - 12 * t;
+        for (int i = 0; i < 6; ++i) {
+            const int x = left + 5 * pitch + 2 * i * pitch;
+            canvas.SetPen(kMonthPens[i]);
+            DrawMarker(canvas, i, x, yLegend);
+            canvas.TextOut(x + pitch / 2, yLegend - 4, kMonthNames[m0 - 1 + i]);
+        }
+    }
+
+    doc.m_bCopyAvailable = 0;
+    return sizes;
+}
