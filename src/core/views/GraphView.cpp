@@ -7,6 +7,7 @@
 #include "document/QuarnDoc.h"
 #include "text/Format.h"
 #include "views/GraphScale.h"
+#include "views/PageSetup.h"
 #include "views/ViewDrawing.h"
 
 GraphScale ComputeGraphScale(double minValue, double maxValue) {
@@ -154,16 +155,10 @@ ScrollSizes DrawGraph(CQuarnDoc& doc, const ViewExtremes& extremes, ICanvas& can
     if (displaySize != 0 && displaySize != 1) return {};
     const bool printing = canvas.IsPrinting();
 
-    int W = page.nClientWidth;
-    int H = page.nClientHeight;
-    if (printing) {
-        W = kPrintPageWidth;
-        H = kPrintPageHeight;
-    } else if (displaySize == 0) {
-        W = (page.nClientWidth * 3) / 2;
-        H = (page.nClientHeight * 3) / 2;
-    }
-    const ScrollSizes sizes{W, 4 * H, W / 4, H, W / 10, H / 20};
+    const PageSize size = TablePageSize(displaySize, printing, page);
+    const int W = size.nWidth;
+    const int H = size.nHeight;
+    const ScrollSizes sizes = PageScrollSizes(W, H);
 
     const GraphFonts heights = ChooseGraphFonts(displaySize, doc.m_nFontSize, printing, W);
     // A real printer turns the rotated text the other way round from the screen and preview.

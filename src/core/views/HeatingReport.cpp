@@ -38,7 +38,7 @@ ScrollSizes DrawHeatingReport(CQuarnDoc& doc, ICanvas& canvas, const ViewPage& p
     const int displaySize = doc.m_nDisplaySize;
     if (displaySize != 0 && displaySize != 1) return {};
     const bool printing = canvas.IsPrinting();
-    const ReportPageSize size = TablePageSize(displaySize, printing, page);
+    const PageSize size = TablePageSize(displaySize, printing, page);
     const int W = size.nWidth;
 
     const int u = W / 12;
@@ -102,5 +102,5 @@ ScrollSizes DrawHeatingReport(CQuarnDoc& doc, ICanvas& canvas, const ViewPage& p
 
     doc.m_strCopyText = w.CopyText();
     doc.m_bCopyAvailable = 1;
-    return ReportScrollSizes(W, size.nHeight);
+    return PageScrollSizes(W, size.nHeight);
 }

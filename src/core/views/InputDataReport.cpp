@@ -261,5 +261,5 @@ ScrollSizes DrawInputDataReport(CQuarnDoc& doc, ICanvas& canvas, const ViewPage&
 
     doc.m_strCopyText = w.CopyText();
     doc.m_bCopyAvailable = 1;
-    return ReportScrollSizes(W, H);
+    return PageScrollSizes(W, H);
 }

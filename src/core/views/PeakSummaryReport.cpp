@@ -53,7 +53,7 @@ ScrollSizes DrawPeakSummaryReport(CQuarnDoc& doc, const ViewExtremes& extremes, 
     const int displaySize = doc.m_nDisplaySize;
     if (displaySize != 0 && displaySize != 1) return {};
     const bool printing = canvas.IsPrinting();
-    const ReportPageSize size = TablePageSize(displaySize, printing, page);
+    const PageSize size = TablePageSize(displaySize, printing, page);
     const int W = size.nWidth;
 
     const int u = printing ? W / 14 : W / 12;
@@ -166,5 +166,5 @@ ScrollSizes DrawPeakSummaryReport(CQuarnDoc& doc, const ViewExtremes& extremes, 
 
     doc.m_strCopyText = w.CopyText();
     doc.m_bCopyAvailable = 1;
-    return ReportScrollSizes(W, size.nHeight);
+    return PageScrollSizes(W, size.nHeight);
 }

@@ -11,6 +11,7 @@
 #include "draw/Canvas.h"
 #include "text/Format.h"
 #include "units/Units.h"
+#include "views/PageSetup.h"
 #include "views/ViewDrawing.h"
 
 // The report font height: the title and the body are the same height. 0 when the font-size
@@ -122,20 +123,6 @@ inline void DrawReportBox(ICanvas& canvas, int left, int top, int right, int bot
     canvas.LineTo(left, bottom);
     canvas.LineTo(left, top);
 }
-
-// The page of the peak and heating reports: the table view's page, W by H.
-struct ReportPageSize {
-    int nWidth = 0;
-    int nHeight = 0;
-};
-
-inline ReportPageSize TablePageSize(int displaySize, bool printing, const ViewPage& page) {
-    if (printing) return {kPrintPageWidth, kPrintPageHeight};
-    if (displaySize == 0) return {(page.nClientWidth * 3) / 2, (page.nClientHeight * 3) / 2};
-    return {page.nClientWidth, page.nClientHeight};
-}
-
-inline ScrollSizes ReportScrollSizes(int W, int H) { return {W, 4 * H, W / 4, H, W / 10, H / 20}; }
 
 // A temperature line's text in the output unit system ("Deg F" or "Deg C").
 inline std::string ReportTemperature(CQuarnDoc& doc, double fahrenheit) {
