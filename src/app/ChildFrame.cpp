@@ -1,0 +1,67 @@
+#include "ChildFrame.h"
+
+#include <QCloseEvent>
+#include <QSplitter>
+
+#include "MainFrame.h"
+#include "QuarnApp.h"
+#include "QuarnView.h"
+#include "SplashScreen.h"
+#include "SummaryView.h"
+
+CChildFrame::CChildFrame(CQuarnApp& app, CMainFrame& mainFrame, CQuarnDoc& doc)
+    : m_app(app), m_mainFrame(mainFrame), m_doc(doc) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(QIcon(DrawThermavoEmblem(32)));
+    m_pSplitter = new QSplitter(Qt::Horizontal, this);
+    m_pSummary = new CSummaryView(doc, m_pSplitter);
+    m_pView = new CQuarnView(doc, m_pSplitter);
+    m_pSplitter->addWidget(m_pSummary);
+    m_pSplitter->addWidget(m_pView);
+    m_pSplitter->setStretchFactor(0, 0);
+    m_pSplitter->setStretchFactor(1, 1);
+    m_pSplitter->setCollapsible(1, false);
+    m_pSplitter->setSizes({kSummaryWidth, 100});
+    setWidget(m_pSplitter);
+    // The results pane is the active pane: it takes the keys.
+    setFocusProxy(m_pView);
+    connect(m_pView, &CQuarnView::Drawn, &m_mainFrame, &CMainFrame::UpdateCommandUI);
+}
+
+CChildFrame::~CChildFrame() {
+    // The panes go first: the document may be freed once the frame is gone.
+    delete m_pSplitter;
+    m_mainFrame.OnFrameDestroyed(this);
+}
+
+void CChildFrame::UpdateViews() {
+    m_pSummary->Refresh();
+    m_pView->viewport()->update();
+}
+
+void CChildFrame::SetFrameTitle(const QString& title) { setWindowTitle(title); }
+
+void CChildFrame::NextPane() {
+    if (m_pView->hasFocus())
+        m_pSummary->setFocus();
+    else
+        m_pView->setFocus();
+}
+
+void CChildFrame::CloseWithoutAsking() {
+    m_bAsked = true;
+    close();
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    // The last window of a document closes the document: ask about unsaved changes first.
+    int windows = 0;
+    for (CChildFrame* frame : m_mainFrame.Frames())
+        if (&frame->Document() == &m_doc) ++windows;
+    if (windows == 1 && !m_bAsked && !m_app.SaveModified(m_doc)) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+    if (event->isAccepted()) m_mainFrame.OnFrameClosed(this);
+}

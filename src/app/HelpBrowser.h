@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+#include <functional>
+
+class QWidget;
+
+// Topics of the bundled help, the page names in <install>/help/ without ".html".
+inline constexpr const char* kHelpIndex = "index";
+inline constexpr const char* kHelpReadMe = "Read_Me";
+inline constexpr const char* kHelpLicense = "License_Agreement";
+inline constexpr const char* kHelpGeneralData = "general_data";
+inline constexpr const char* kHelpWindows = "windows";
+inline constexpr const char* kHelpWallsRoof = "walls_roof";
+inline constexpr const char* kHelpFloorCeiling = "floor_ceiling";
+inline constexpr const char* kHelpGlassBlocks = "glass_blocks";
+inline constexpr const char* kHelpUValue = "uvalue";
+inline constexpr const char* kHelpOptions = "options";
+inline constexpr const char* kHelpViews = "views_reports";
+
+// The page file of a topic (a name above, with or without ".html", optionally "#anchor").
+QString HelpTopicPath(const QString& topic);
+
+// Opens a topic in the user's browser; a missing page or a failed start is reported in a
+// message box. Returns whether the page was handed to the browser.
+bool OpenHelpTopic(QWidget* parent, const QString& topic);
+
+// What opens the page and what reports a failure; tests replace them. Empty restores the
+// defaults (QDesktopServices::openUrl and a warning box).
+void SetHelpOpener(std::function<bool(const QUrl&)> opener);
+void SetHelpReporter(std::function<void(QWidget*, const QString&)> reporter);

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QMap>
+#include <QPointer>
+#include <vector>
+
+class CChildFrame;
+class CQuarnApp;
+class CQuarnDoc;
+class QAction;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+
+// The main window: menu bar (menu 128 without a project window, 129 with one), toolbar, status
+// bar and the area holding the project windows. Every command is a QAction carrying its
+// command id; UpdateCommandUI enables them by the rules of the active project.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit CMainFrame(CQuarnApp& app);
+    ~CMainFrame() override;
+
+    // A project window on the document, placed and activated.
+    CChildFrame* CreateChildFrame(CQuarnDoc& doc);
+    void ActivateDocument(CQuarnDoc& doc);
+    void CloseFramesOf(CQuarnDoc& doc);
+    // Every window of the document redraws (the document's "update all views").
+    void UpdateViewsOf(const CQuarnDoc* doc);
+    void UpdateTitles();
+    void UpdateRecentFileMenu();
+
+    // The frames, in creation order; called by a frame as it closes or goes.
+    const std::vector<CChildFrame*>& Frames() const { return m_frames; }
+    void OnFrameClosed(CChildFrame* frame);
+    void OnFrameDestroyed(CChildFrame* frame);
+
+    CChildFrame* ActiveFrame() const;
+    CQuarnDoc* ActiveDoc() const;
+    QMdiArea* MdiArea() const { return m_pMdiArea; }
+
+    // The action of a command id (view kinds use theirs); null when there is none.
+    QAction* FindAction(int commandId) const { return m_actions.value(commandId); }
+    // 128 or 129: which menu the menu bar shows.
+    int CurrentMenuId() const { return m_nMenuId; }
+    QMenu* HelpMenu() const;
+    QToolBar* ToolBar() const { return m_pToolBar; }
+
+    // Enables and checks the actions by the state of the active project.
+    void UpdateCommandUI();
+    // Run when a popup opens: puts "Ti&p of the Day..." at the top of the Help popup once.
+    void OnInitMenuPopup(QMenu* menu);
+
+    // Commands with a project.
+    void OnEditCopy();
+    void OnViewKind(int kind);
+    void OnOptions();
+    void OnProjectCommand(int commandId);
+    void OnFilePrint(bool preview);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QAction* AddAction(int id, const QString& text, const QString& prompt = QString(),
+                       const QList<QKeySequence>& keys = {});
+    void CreateActions();
+    void CreateViewKindActions();
+    void CreateMenus();
+    void CreateToolBar();
+    QMenu* NewMenu(const QString& title);
+    void AddRecentFilePlaceholder(QMenu* file);
+    void FillViewKindMenu(QMenu* view);
+    void SwitchMenu(int menuId);
+    void OnHelp(const QString& topic);
+    void OnAbout();
+    void OnTipOfTheDay();
+    void OnPrintSetup();
+    void CyclePane(bool forward);
+
+    CQuarnApp& m_app;
+    QMdiArea* m_pMdiArea = nullptr;
+    QToolBar* m_pToolBar = nullptr;
+    QMap<int, QAction*> m_actions;
+    std::vector<QMenu*> m_menus128, m_menus129;
+    std::vector<QMenu*> m_recentMenus;
+    int m_nMenuId = 0;
+    std::vector<CChildFrame*> m_frames;
+    // The two modeless input dialogs; while either is open most project commands are disabled.
+    QPointer<QWidget> m_pWallsRoofDlg, m_pFloorCeilingDlg;
+    bool m_bClosing = false;
+};
