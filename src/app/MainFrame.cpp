@@ -33,6 +33,7 @@
 #include "document/QuarnDoc.h"
 #include "input/DataCommandGuards.h"
 #include "views/ViewKinds.h"
+#include "wizard/ProjSheet.h"
 
 namespace {
 constexpr const char* kNotYetAvailable = "This dialog is not yet available.";
@@ -573,6 +574,11 @@ void CMainFrame::OnProjectCommand(int commandId) {
     // A second choice of a modeless dialog's command while it is open does nothing.
     if (commandId == cmd::kWallsRoofData && !m_pWallsRoofDlg.isNull()) return;
     if (commandId == cmd::kOtherBuildingData && !m_pFloorCeilingDlg.isNull()) return;
+    if (commandId == cmd::kGeneralData) {
+        RunGeneralDataWizard(this, *doc);
+        doc->UpdateAllViews();
+        return;
+    }
     doc->Messages().ShowMessage(kNotYetAvailable);
 }
 

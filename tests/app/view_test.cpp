@@ -246,9 +246,12 @@ class ViewTest : public QObject {
             run.messages.messages,
             std::vector<std::string>({*DataCommandRefusal(*run.Doc(), DataCommand::kWallsRoof)}));
         run.messages.Clear();
+        // The command runs the modal wizard: close it at once.
+        QTimer::singleShot(0, [] {
+            if (QWidget* sheet = QApplication::activeModalWidget()) sheet->close();
+        });
         run.Trigger(cmd::kGeneralData);
-        QCOMPARE(run.messages.messages,
-                 std::vector<std::string>({"This dialog is not yet available."}));
+        QVERIFY(run.messages.messages.empty());
 
         run.app.OpenDocumentFile(m_office);
         QVERIFY(run.Enabled(cmd::kGlassWindowsData));
