@@ -19,10 +19,7 @@ constexpr size_t kMaxSourceBytes = 1u << 20;
 
 bool LoadDataFile(const std::string& path, const DataFileShape& shape, TableData& table,
                   std::string& error) {
-    std::vector<uint8_t> bytes;
-    // Read a little past the expected size so a longer file shows as such.
-    if (!ReadWholeFile(path, static_cast<size_t>(shape.Bytes()) + 8, bytes, error)) return false;
-    return DecodeTable(bytes, shape, table, error);
+    return ReadTableFile(path, shape, table, error) == TableFileRead::kRead;
 }
 
 }  // namespace

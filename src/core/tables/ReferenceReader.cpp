@@ -3,7 +3,6 @@
 #include <cmath>
 #include <vector>
 
-#include "archive/AtomicFile.h"
 #include "paths/InstallDir.h"
 #include "text/Format.h"
 
@@ -19,18 +18,18 @@ bool ReadReferenceTable(int number, IUserMessages& messages, TableData& table) {
         messages.ReportFileError(path, "not a reference data file of the program");
         return false;
     }
-    std::vector<uint8_t> bytes;
     std::string cause;
-    // A few bytes more than the table, so that a longer file shows as damaged too.
-    if (!ReadWholeFile(path, static_cast<size_t>(shape->Bytes()) + 8, bytes, cause)) {
-        messages.ReportFileError(path, cause);
-        return false;
+    switch (ReadTableFile(path, *shape, table, cause)) {
+        case TableFileRead::kRead:
+            return true;
+        case TableFileRead::kUnreadable:
+            messages.ReportFileError(path, cause);
+            return false;
+        case TableFileRead::kWrongSize:
+            messages.ReportFileError(path, "The reference data file is damaged: " + cause + ".");
+            return false;
     }
-    if (!DecodeTable(bytes, *shape, table, cause)) {
-        messages.ReportFileError(path, "The reference data file is damaged: " + cause + ".");
-        return false;
-    }
-    return true;
+    return false;
 }
 
 namespace {

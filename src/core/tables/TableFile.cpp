@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "archive/AtomicFile.h"
 #include "text/Format.h"
 
 namespace {
@@ -92,6 +93,16 @@ bool DecodeTable(const std::vector<uint8_t>& bytes, const DataFileShape& shape, 
         table.values[i] = std::bit_cast<double>(bits);
     }
     return true;
+}
+
+TableFileRead ReadTableFile(const std::string& path, const DataFileShape& shape, TableData& table,
+                            std::string& cause) {
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(path, static_cast<size_t>(shape.Bytes()) + 8, bytes, cause)) {
+        return TableFileRead::kUnreadable;
+    }
+    return DecodeTable(bytes, shape, table, cause) ? TableFileRead::kRead
+                                                   : TableFileRead::kWrongSize;
 }
 
 std::vector<std::string> CheckTable(const TableData& table, int number) {

@@ -28,6 +28,13 @@ std::vector<uint8_t> EncodeTable(const TableData& table);
 bool DecodeTable(const std::vector<uint8_t>& bytes, const DataFileShape& shape, TableData& table,
                  std::string& error);
 
+enum class TableFileRead { kRead, kUnreadable, kWrongSize };
+
+// Reads a data file of the given shape; a file that is not exactly its table's size (read a
+// little past it, so a longer file shows too) is refused with the cause.
+TableFileRead ReadTableFile(const std::string& path, const DataFileShape& shape, TableData& table,
+                            std::string& cause);
+
 // Problems a data file must not have: non-finite values, and for the steam table temperatures
 // that do not ascend. Empty when the table is sound.
 std::vector<std::string> CheckTable(const TableData& table, int number);
