@@ -19,3 +19,14 @@ CGuiMessages::SaveAnswer CGuiMessages::AskSaveChanges(const QString& documentNam
     if (answer == QMessageBox::No) return SaveAnswer::kDiscard;
     return SaveAnswer::kCancel;
 }
+
+bool CGuiMessages::AskOkCancel(const QString& text) {
+    return QMessageBox::question(m_pParent, kAppTitle, text, QMessageBox::Ok | QMessageBox::Cancel,
+                                 QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+bool AskOkCancel(IUserMessages& messages, const QString& text) {
+    if (auto* gui = dynamic_cast<CGuiMessages*>(&messages)) return gui->AskOkCancel(text);
+    return QMessageBox::question(nullptr, kAppTitle, text, QMessageBox::Ok | QMessageBox::Cancel,
+                                 QMessageBox::Ok) == QMessageBox::Ok;
+}

@@ -19,6 +19,8 @@ class CGuiMessages : public IUserMessages {
 
     // The question before a modified project is closed: "Save changes to <name>?".
     virtual SaveAnswer AskSaveChanges(const QString& documentName);
+    // A question with OK and Cancel; true for OK.
+    virtual bool AskOkCancel(const QString& text);
 
   protected:
     QWidget* m_pParent = nullptr;
@@ -26,3 +28,7 @@ class CGuiMessages : public IUserMessages {
 
 // The application title, used as the caption of every message box.
 inline constexpr const char* kAppTitle = "Thermavo";
+
+// Asks through the program's messages when they are the GUI's (tests record there), else with
+// a message box of its own.
+bool AskOkCancel(IUserMessages& messages, const QString& text);

@@ -34,6 +34,10 @@ class CRecordingMessages : public CGuiMessages {
         asked.push_back(name);
         return answer;
     }
+    bool AskOkCancel(const QString& text) override {
+        asked.push_back(text);
+        return okAnswer;
+    }
     bool Said(const std::string& text) const {
         return std::find(messages.begin(), messages.end(), text) != messages.end();
     }
@@ -46,6 +50,7 @@ class CRecordingMessages : public CGuiMessages {
     std::vector<std::string> messages, fileErrors;
     QStringList asked;
     SaveAnswer answer = SaveAnswer::kDiscard;
+    bool okAnswer = true;
 };
 
 // The configuration folder (options file and settings) must be private to the run; it has to

@@ -1,0 +1,3 @@
+#include "GlassBlockDlg.h"
+
+bool RunGlassBlocksDialog(QWidget*, CQuarnDoc&) { return false; }

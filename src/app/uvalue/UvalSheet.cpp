@@ -1,0 +1,3 @@
+#include "UvalSheet.h"
+
+double CalcUValue(QWidget*, CQuarnDoc&) { return 0.0; }

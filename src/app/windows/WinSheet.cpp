@@ -1,0 +1,3 @@
+#include "WinSheet.h"
+
+bool RunWindowsWizard(QWidget*, CQuarnDoc&) { return false; }
