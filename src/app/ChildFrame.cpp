@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QSplitter>
+#include <algorithm>
 
 #include "MainFrame.h"
 #include "QuarnApp.h"
@@ -21,7 +22,7 @@ CChildFrame::CChildFrame(CQuarnApp& app, CMainFrame& mainFrame, CQuarnDoc& doc)
     m_pSplitter->setStretchFactor(0, 0);
     m_pSplitter->setStretchFactor(1, 1);
     m_pSplitter->setCollapsible(1, false);
-    m_pSplitter->setSizes({kSummaryWidth, 100});
+    m_pSplitter->setSizes({SummaryWidth(), 100});
     setWidget(m_pSplitter);
     // The results pane is the active pane: it takes the keys.
     setFocusProxy(m_pView);
@@ -35,7 +36,16 @@ CChildFrame::~CChildFrame() {
 }
 
 void CChildFrame::UpdateViews() {
-    m_pSummary->Refresh();
+    // A summary that had to widen for its texts gets the room in the pane too.
+    if (m_pSummary->Refresh()) {
+        QList<int> sizes = m_pSplitter->sizes();
+        const int grow = SummaryWidth() - sizes.value(0);
+        if (sizes.size() == 2 && grow > 0) {
+            sizes[0] += grow;
+            sizes[1] = std::max(100, sizes[1] - grow);
+            m_pSplitter->setSizes(sizes);
+        }
+    }
     m_pView->viewport()->update();
 }
 
@@ -64,4 +74,10 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
     }
     QMdiSubWindow::closeEvent(event);
     if (event->isAccepted()) m_mainFrame.OnFrameClosed(this);
+}
+
+int CChildFrame::SummaryWidth() const {
+    // A little room for the pane's own frame and the splitter's edge.
+    const int form = m_pSummary->widget() != nullptr ? m_pSummary->widget()->width() + 4 : 0;
+    return std::max(kSummaryWidth, form);
 }

@@ -9,8 +9,8 @@ class CQuarnView;
 class CSummaryView;
 class QSplitter;
 
-// A project window: the summary pane (280 pixels) on the left and the results pane on the
-// right, which is the active pane.
+// A project window: the summary pane (at least 280 pixels) on the left and the results pane on
+// the right, which is the active pane.
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
 
@@ -19,6 +19,9 @@ class CChildFrame : public QMdiSubWindow {
 
     CChildFrame(CQuarnApp& app, CMainFrame& mainFrame, CQuarnDoc& doc);
     ~CChildFrame() override;
+
+    // The summary pane's initial width: its form, whole, and never less than kSummaryWidth.
+    int SummaryWidth() const;
 
     CQuarnDoc& Document() const { return m_doc; }
     CQuarnView* View() const { return m_pView; }

@@ -414,7 +414,7 @@ CChildFrame* CMainFrame::CreateChildFrame(CQuarnDoc& doc) {
     frame->setGeometry(0, 0, client.width(), client.height() * 183 / 200);
     frame->show();
     frame->Splitter()->setSizes(
-        {CChildFrame::kSummaryWidth, std::max(100, client.width() - CChildFrame::kSummaryWidth)});
+        {frame->SummaryWidth(), std::max(100, client.width() - frame->SummaryWidth())});
     m_pMdiArea->setActiveSubWindow(frame);
     frame->View()->setFocus();
     SwitchMenu(129);

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QTextOption>
+#include <algorithm>
 
 #include "AppStrings.h"
 
@@ -12,9 +13,15 @@ struct BoxPlace {
 };
 constexpr BoxPlace kPlaces[8] = {{20, 15},  {41, 22},  {69, 15},  {90, 15},
                                  {111, 15}, {132, 64}, {202, 29}, {237, 20}};
-// Dialog units to pixels for the usual 8-point dialog font.
-int DluX(int units) { return units * 3 / 2; }
-int DluY(int units) { return units * 13 / 8; }
+// Dialog units to pixels for the form's font: a quarter of the average character width across,
+// an eighth of the line height down, so that the texts fit whatever font the system has.
+struct DialogUnits {
+    explicit DialogUnits(const QFontMetrics& metrics)
+        : nCharWidth(metrics.averageCharWidth()), nCharHeight(metrics.height()) {}
+    int X(int units) const { return units * nCharWidth / 4; }
+    int Y(int units) const { return units * nCharHeight / 8; }
+    int nCharWidth, nCharHeight;
+};
 }  // namespace
 
 CSummaryBox::CSummaryBox(QWidget* parent) : QFrame(parent) {
@@ -25,6 +32,14 @@ void CSummaryBox::setText(const QString& text) {
     if (text == m_text) return;
     m_text = text;
     update();
+}
+
+int CSummaryBox::NeededWidth() const {
+    const QRect text = fontMetrics().boundingRect(QRect(0, 0, 100000, 100000),
+                                                  Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs,
+                                                  m_text, fontMetrics().averageCharWidth() * 8);
+    const QMargins frame = contentsMargins();
+    return text.width() + frame.left() + frame.right() + 3 + 2 + 2;
 }
 
 void CSummaryBox::paintEvent(QPaintEvent* event) {
@@ -43,13 +58,14 @@ CSummaryView::CSummaryView(CQuarnDoc& doc, QWidget* parent) : QScrollArea(parent
     QFont font = form->font();
     font.setPointSize(8);
     form->setFont(font);
-    form->setFixedSize(DluX(185), DluY(271));
+    const DialogUnits dlu{QFontMetrics(font)};
+    form->setFixedSize(dlu.X(185), dlu.Y(271));
     m_pHeading = new QLabel("KEY PROJECT INPUT VARIABLES", form);
     m_pHeading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_pHeading->setGeometry(DluX(7), DluY(8), DluX(171), DluY(11));
+    m_pHeading->setGeometry(dlu.X(7), dlu.Y(8), dlu.X(171), dlu.Y(11));
     for (int i = 0; i < 8; ++i) {
         auto* box = new CSummaryBox(form);
-        box->setGeometry(DluX(7), DluY(kPlaces[i].y), DluX(171), DluY(kPlaces[i].height));
+        box->setGeometry(dlu.X(7), dlu.Y(kPlaces[i].y), dlu.X(171), dlu.Y(kPlaces[i].height));
         m_boxes[i] = box;
     }
     setWidget(form);
@@ -58,10 +74,21 @@ CSummaryView::CSummaryView(CQuarnDoc& doc, QWidget* parent) : QScrollArea(parent
     Refresh();
 }
 
-void CSummaryView::Refresh() {
+bool CSummaryView::Refresh() {
     m_text = BuildSummaryText(m_doc, m_text);
     const std::string* texts[8] = {&m_text.strProject,   &m_text.strStation,   &m_text.strLatitude,
                                    &m_text.strLongitude, &m_text.strElevation, &m_text.strOutside,
                                    &m_text.strInside,    &m_text.strUnits};
-    for (int i = 0; i < 8; ++i) m_boxes[i]->setText(ToQString(*texts[i]));
+    int needed = 0;
+    for (int i = 0; i < 8; ++i) {
+        m_boxes[i]->setText(ToQString(*texts[i]));
+        needed = std::max(needed, m_boxes[i]->NeededWidth());
+    }
+    const int extra = needed - m_boxes[0]->width();
+    if (extra <= 0) return false;
+    QWidget* form = widget();
+    form->setFixedWidth(form->width() + extra);
+    m_pHeading->resize(m_pHeading->width() + extra, m_pHeading->height());
+    for (CSummaryBox* box : m_boxes) box->resize(box->width() + extra, box->height());
+    return true;
 }

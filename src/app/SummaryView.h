@@ -17,6 +17,8 @@ class CSummaryBox : public QFrame {
     explicit CSummaryBox(QWidget* parent = nullptr);
     void setText(const QString& text);
     QString text() const { return m_text; }
+    // The width the box needs to show its longest line whole, frame included.
+    int NeededWidth() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,8 +35,10 @@ class CSummaryView : public QScrollArea {
   public:
     CSummaryView(CQuarnDoc& doc, QWidget* parent = nullptr);
 
-    // Takes the texts from the document; boxes without new text keep what they showed.
-    void Refresh();
+    // Takes the texts from the document; boxes without new text keep what they showed. Boxes
+    // widen (never narrow) when a text would not fit, so that no value is cut off; true when
+    // they did.
+    bool Refresh();
 
     const SummaryText& Text() const { return m_text; }
     CSummaryBox* Box(int index) const { return m_boxes[index]; }

@@ -87,7 +87,9 @@ class ShellTest : public QObject {
         QCOMPARE(frame->geometry().topLeft(), QPoint(0, 0));
         QCOMPARE(frame->geometry().width(), client.width());
         QCOMPARE(frame->geometry().height(), client.height() * 183 / 200);
-        QCOMPARE(frame->Splitter()->sizes().value(0), CChildFrame::kSummaryWidth);
+        QCOMPARE(frame->Splitter()->sizes().value(0), frame->SummaryWidth());
+        QVERIFY(frame->SummaryWidth() >= CChildFrame::kSummaryWidth);
+        QVERIFY(frame->SummaryWidth() >= frame->Summary()->widget()->width());
     }
 
     // ---- Menus ----

@@ -178,6 +178,12 @@ class ViewTest : public QObject {
         run.Doc()->UpdateAllViews();
         QVERIFY(summary->Box(4)->text().endsWith("Meter"));
         QVERIFY(summary->Box(7)->text().endsWith("Output Units:\tMetric"));
+        // No value is cut off at the right edge, and the pane shows the boxes whole.
+        for (int i = 0; i < 8; ++i)
+            QVERIFY2(summary->Box(i)->NeededWidth() <= summary->Box(i)->width(),
+                     qPrintable(summary->Box(i)->text()));
+        QVERIFY(run.Frame().ActiveFrame()->Splitter()->sizes().value(0) >=
+                summary->widget()->width());
     }
 
     // ---- Options ----

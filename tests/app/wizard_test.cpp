@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "AppStrings.h"
+#include "HelpBrowser.h"
 #include "AppTestSupport.h"
 #include "input/ConstructionTrees.h"
 #include "tessil/tessil.h"
@@ -366,6 +367,33 @@ class WizardTest : public QObject {
         QCOMPARE(sheet.pageIds().size(), 14);
         QCOMPARE(sheet.Page(1)->title(), QString("General Project Data Input - Page 1 of 14"));
         QCOMPARE(sheet.Page(14)->title(), QString("General Project Data Input - Page 14 of 14"));
+    }
+
+    // Page 13 tells the user to click Help for the glass abbreviations: the button must exist
+    // and land on the section that explains them.
+    void helpOnTheGlassPageOpensTheAbbreviations() {
+        QList<QUrl> opened;
+        SetHelpOpener([&opened](const QUrl& url) {
+            opened << url;
+            return true;
+        });
+        OfficeDoc office;
+        CProjSheet sheet(FillGeneralData(office.doc));
+        sheet.show();
+        QAbstractButton* help = sheet.button(QWizard::HelpButton);
+        QVERIFY(help != nullptr && help->isVisible());
+        help->click();
+        for (int i = 0; i < 12; ++i) sheet.next();
+        QCOMPARE(sheet.currentId(), 12);
+        help->click();
+        SetHelpOpener({});
+        QCOMPARE(opened.size(), 2);
+        QVERIFY(opened[0].path().endsWith("help/general_data.html"));
+        QVERIFY(opened[0].fragment().isEmpty());
+        QCOMPARE(opened[1].fragment(), QString("glass"));
+        QFile page(opened[1].toLocalFile());
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        QVERIFY(page.readAll().contains("id=\"glass\""));
     }
 
     void sheetKeepsAPageWhoseValuesAreRefusedEitherWay() {

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <array>
 
+#include "HelpBrowser.h"
 #include "document/QuarnDoc.h"
 #include "input/ConstructionTrees.h"
 
@@ -46,8 +47,13 @@ CProjSheet::CProjSheet(const CGeneralDataValues& values, QWidget* parent)
     // takes its place.
     setOption(QWizard::HaveCustomButton1, true);
     setButtonText(QWizard::CustomButton1, buttonText(QWizard::BackButton));
-    setButtonLayout({QWizard::Stretch, QWizard::CustomButton1, QWizard::NextButton,
-                     QWizard::FinishButton, QWizard::CancelButton});
+    // Page 13 sends the user to Help for the glass abbreviations.
+    setOption(QWizard::HaveHelpButton, true);
+    connect(this, &QWizard::helpRequested, this, [this] {
+        OpenHelpTopic(this, QString(kHelpGeneralData) + (currentId() == 12 ? "#glass" : ""));
+    });
+    setButtonLayout({QWizard::HelpButton, QWizard::Stretch, QWizard::CustomButton1,
+                     QWizard::NextButton, QWizard::FinishButton, QWizard::CancelButton});
     connect(this, &QWizard::customButtonClicked, this, [this](int which) {
         if (which == QWizard::CustomButton1) GoBack();
     });
