@@ -10,8 +10,8 @@
 #include <functional>
 
 #include "AppStrings.h"
-#include "HelpBrowser.h"
 #include "AppTestSupport.h"
+#include "HelpBrowser.h"
 #include "input/ConstructionTrees.h"
 #include "tessil/tessil.h"
 #include "tree/MemoryTreeCtrl.h"
