@@ -72,9 +72,9 @@ CUvalPageBase::CUvalPageBase(int number, CUValueSelection& selection, const QStr
 
     auto* columns = new QHBoxLayout;
     auto* left = new QVBoxLayout;
-    auto* right = new QVBoxLayout;
-    // One column keeps its natural width, so that the boxes stay near their labels.
     const bool two = total > kOneColumnMaterials;
+    QVBoxLayout* right = two ? new QVBoxLayout : nullptr;
+    // One column keeps its natural width, so that the boxes stay near their labels.
     columns->addLayout(left, two ? 1 : 0);
     if (two) {
         columns->addLayout(right, 1);
@@ -104,7 +104,7 @@ CUvalPageBase::CUvalPageBase(int number, CUValueSelection& selection, const QStr
         for (const UValueMaterial* m : s.materials) AddRow(*m, grid, thicknessLabel);
     }
     left->addStretch(1);
-    right->addStretch(1);
+    if (right) right->addStretch(1);
 }
 
 void CUvalPageBase::AddRow(const UValueMaterial& m, QGridLayout* grid,
