@@ -30,13 +30,17 @@
 #include "SplashScreen.h"
 #include "TipsDialog.h"
 #include "ToolIcons.h"
+#include "dialogs/FloorCeilingDlg.h"
+#include "dialogs/GlassBlockDlg.h"
+#include "dialogs/WallsRoofDlg.h"
 #include "document/QuarnDoc.h"
 #include "input/DataCommandGuards.h"
+#include "uvalue/UvalSheet.h"
 #include "views/ViewKinds.h"
+#include "windows/WinSheet.h"
 #include "wizard/ProjSheet.h"
 
 namespace {
-constexpr const char* kNotYetAvailable = "This dialog is not yet available.";
 constexpr const char* kCopiedMessage =
     "The data displayed in the view to the right\n"
     "is successfully copied to the clipboard.\n"
@@ -85,9 +89,13 @@ CMainFrame::CMainFrame(CQuarnApp& app) : m_app(app) {
 }
 
 CMainFrame::~CMainFrame() {
-    // The frames go while the list they report to still exists.
+    // The frames go while the members they report to still exist, those closed but not yet
+    // deleted included; the dialogs go first, as they hold a project that goes with its last
+    // frame.
     m_bClosing = true;
-    const auto frames = m_frames;
+    delete m_pWallsRoofDlg;
+    delete m_pFloorCeilingDlg;
+    const auto frames = findChildren<CChildFrame*>();
     for (CChildFrame* frame : frames) delete frame;
 }
 
@@ -460,6 +468,10 @@ void CMainFrame::UpdateTitles() {
 
 void CMainFrame::OnFrameClosed(CChildFrame* frame) {
     std::erase(m_frames, frame);
+    const CQuarnDoc* doc = &frame->Document();
+    if (std::none_of(m_frames.begin(), m_frames.end(),
+                     [doc](const CChildFrame* other) { return &other->Document() == doc; }))
+        CloseInputDialogsOf(doc);
     if (m_frames.empty()) SwitchMenu(128);
     UpdateTitles();
     UpdateCommandUI();
@@ -471,7 +483,10 @@ void CMainFrame::OnFrameDestroyed(CChildFrame* frame) {
     bool shown = false;
     for (CChildFrame* other : m_frames)
         if (&other->Document() == doc) shown = true;
-    if (!shown) m_app.ReleaseDocument(doc);
+    if (!shown) {
+        CloseInputDialogsOf(doc);
+        m_app.ReleaseDocument(doc);
+    }
     if (m_bClosing) return;
     if (m_frames.empty()) SwitchMenu(128);
     UpdateTitles();
@@ -571,15 +586,53 @@ void CMainFrame::OnProjectCommand(int commandId) {
     if (auto found = guarded.find(commandId); found != guarded.end()) {
         if (!CheckDataCommandGuard(*doc, found->second)) return;
     }
-    // A second choice of a modeless dialog's command while it is open does nothing.
-    if (commandId == cmd::kWallsRoofData && !m_pWallsRoofDlg.isNull()) return;
-    if (commandId == cmd::kOtherBuildingData && !m_pFloorCeilingDlg.isNull()) return;
-    if (commandId == cmd::kGeneralData) {
-        RunGeneralDataWizard(this, *doc);
-        doc->UpdateAllViews();
-        return;
+    switch (commandId) {
+        case cmd::kGeneralData:
+            RunGeneralDataWizard(this, *doc);
+            doc->UpdateAllViews();
+            break;
+        case cmd::kGlassWindowsData:
+            if (RunWindowsWizard(this, *doc)) doc->UpdateAllViews();
+            break;
+        case cmd::kGlassBlocksData:
+            if (RunGlassBlocksDialog(this, *doc)) doc->UpdateAllViews();
+            break;
+        case cmd::kUValue:
+            // Standalone: the calculator shows its result, nothing here takes it.
+            CalcUValue(this, *doc);
+            break;
+        // A second choice of a modeless dialog's command while it is open does nothing.
+        case cmd::kWallsRoofData:
+            if (m_pWallsRoofDlg.isNull()) {
+                m_pWallsRoofDlg = new CWallsRoofDlg(*doc, this);
+                ShowInputDialog(m_pWallsRoofDlg);
+            }
+            break;
+        case cmd::kOtherBuildingData:
+            if (m_pFloorCeilingDlg.isNull()) {
+                m_pFloorCeilingDlg = new CFloorCeilingDlg(*doc, this);
+                ShowInputDialog(m_pFloorCeilingDlg);
+            }
+            break;
+        default:
+            break;
     }
-    doc->Messages().ShowMessage(kNotYetAvailable);
+}
+
+void CMainFrame::ShowInputDialog(CModelessInputDlg* dialog) {
+    // A widget tells of its end before the pointers watching it are cleared.
+    connect(dialog, &QObject::destroyed, this, [this](QObject* gone) {
+        for (QPointer<CModelessInputDlg>* pointer : {&m_pWallsRoofDlg, &m_pFloorCeilingDlg})
+            if (static_cast<QObject*>(pointer->data()) == gone) pointer->clear();
+        if (!m_bClosing) UpdateCommandUI();
+    });
+    dialog->show();
+    UpdateCommandUI();
+}
+
+void CMainFrame::CloseInputDialogsOf(const CQuarnDoc* doc) {
+    for (CModelessInputDlg* dialog : {m_pWallsRoofDlg.data(), m_pFloorCeilingDlg.data()})
+        if (dialog != nullptr && &dialog->Document() == doc) delete dialog;
 }
 
 void CMainFrame::OnFilePrint(bool preview) {

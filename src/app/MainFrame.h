@@ -6,6 +6,7 @@
 #include <vector>
 
 class CChildFrame;
+class CModelessInputDlg;
 class CQuarnApp;
 class CQuarnDoc;
 class QAction;
@@ -74,6 +75,10 @@ class CMainFrame : public QMainWindow {
     void AddRecentFilePlaceholder(QMenu* file);
     void FillViewKindMenu(QMenu* view);
     void SwitchMenu(int menuId);
+    // Shows a modeless input dialog just made; the commands follow it as it comes and goes.
+    void ShowInputDialog(CModelessInputDlg* dialog);
+    // The project is going away: its modeless dialogs close without storing anything.
+    void CloseInputDialogsOf(const CQuarnDoc* doc);
     void OnHelp(const QString& topic);
     void OnAbout();
     void OnTipOfTheDay();
@@ -89,6 +94,6 @@ class CMainFrame : public QMainWindow {
     int m_nMenuId = 0;
     std::vector<CChildFrame*> m_frames;
     // The two modeless input dialogs; while either is open most project commands are disabled.
-    QPointer<QWidget> m_pWallsRoofDlg, m_pFloorCeilingDlg;
+    QPointer<CModelessInputDlg> m_pWallsRoofDlg, m_pFloorCeilingDlg;
     bool m_bClosing = false;
 };

@@ -34,6 +34,9 @@ class CSpinEdit : public QSpinBox {
     int m_nLow, m_nHigh;
 };
 
+// What the exchange says of a number box whose text is not a number.
+inline constexpr const char* kNotANumberMessage = "Please enter a number.";
+
 // Reads a number box as the exchange does; false when the text is not a number.
 bool ReadDouble(const QLineEdit* edit, double& value);
 // The text a number box shows for a value (15 significant digits, no trailing zeros).

@@ -23,8 +23,6 @@
 
 namespace {
 
-constexpr const char* kNotANumber = "Please enter a number.";
-
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // Values every check accepts, so that checking a page's own fields against them reports only
@@ -300,7 +298,7 @@ class CProjPage3 : public CProjPageBase {
                                                        {m_pDBHeat, &v.m_dInsideDBHeat}};
         for (const auto& [edit, member] : boxes) {
             if (!ReadDouble(edit, *member)) {
-                message = kNotANumber;
+                message = kNotANumberMessage;
                 focus = edit;
                 return false;
             }

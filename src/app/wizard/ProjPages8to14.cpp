@@ -25,9 +25,8 @@ namespace {
 
 using Values = CGeneralDataValues;
 
-// The platform's messages for text that is no number at all.
+// The platform's message for text that is no integer at all.
 const char* const kParseIntMessage = "Please enter an integer.";
-const char* const kParseRealMessage = "Please enter a number.";
 
 const char* const kHourChoiceTexts[] = {"2 Hours",  "4 Hours",     "6 Hours",  "8 Hours",
                                         "10 Hours", "12 Hours",    "14 Hours", "16 Hours",
@@ -102,7 +101,7 @@ class CBoundPage : public CProjPageBase {
             }
             if (!ok) {
                 if (RangeFault(check, message, focus)) return false;
-                message = field.isInt ? kParseIntMessage : kParseRealMessage;
+                message = field.isInt ? kParseIntMessage : kNotANumberMessage;
                 focus = field.edit;
                 return false;
             }
