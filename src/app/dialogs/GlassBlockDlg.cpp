@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr const char* kNotANumber = "Please enter a number.";
-
 constexpr const char* kAreaLabels[kOrientations] = {
     "North glass block walls",      "North East glass block walls", "East glass block walls",
     "South East glass block walls", "South glass block walls",      "South West glass block walls",
@@ -68,9 +66,11 @@ CGlassBlockDlg::CGlassBlockDlg(const CGlassBlocksValues& values, IUserMessages& 
     fields->addSpacing(16);
     fields->addWidget(shadeBox, 0, Qt::AlignTop);
 
-    auto* buttons = new QDialogButtonBox(
-        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    buttons->button(QDialogButtonBox::Help)->setText(QStringLiteral("Help"));
+    // Plain text buttons, like the other input dialogs (standard ones carry style icons).
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this,
@@ -86,7 +86,7 @@ void CGlassBlockDlg::accept() {
     CGlassBlocksValues values = m_values;
     for (int k = 0; k < kOrientations; ++k) {
         if (!ReadDouble(m_pArea[k], values.m_dGlassBlockArea[k])) {
-            Refuse(kNotANumber, m_pArea[k]);
+            Refuse(kNotANumberMessage, m_pArea[k]);
             return;
         }
     }

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr const char* kNotANumber = "Please enter a number.";
-
 // Pages with more materials than this put their groups in two columns so that the wizard
 // stays within the screen height.
 constexpr int kOneColumnMaterials = 8;
@@ -200,7 +198,7 @@ bool CUvalPageBase::StoreValues(CUValueSelection& selection, QString& message,
         if (auto* edit = qobject_cast<QLineEdit*>(row.pAmount)) {
             double thickness = 0;
             if (!ReadDouble(edit, thickness)) {
-                message = QString::fromUtf8(kNotANumber);
+                message = QString::fromUtf8(kNotANumberMessage);
                 focus = edit;
                 return false;
             }

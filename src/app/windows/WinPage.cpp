@@ -19,8 +19,6 @@
 namespace {
 
 // The platform's messages for text that is no number at all, as the other wizard says them.
-constexpr const char* kNotANumber = "Please enter a number.";
-constexpr const char* kNotAnInteger = "Please enter an integer.";
 
 constexpr const char* kTitles[kOrientations] = {
     "North Glass Windows Data Input - Page 1 of 8",
@@ -259,7 +257,7 @@ bool CWinPage::ReadFields(CWindo& window) {
     double lengths[kDimensions] = {};
     for (int i = 0; i < kDimensions; ++i) {
         if (!ReadDouble(DimensionField(i), lengths[i])) {
-            Say(kNotANumber);
+            Say(kNotANumberMessage);
             FocusField(DimensionField(i));
             return false;
         }
@@ -267,7 +265,7 @@ bool CWinPage::ReadFields(CWindo& window) {
     bool ok = false;
     const int quantity = m_pQuantity->text().trimmed().toInt(&ok);
     if (!ok) {
-        Say(kNotAnInteger);
+        Say(kNotAnIntegerMessage);
         FocusField(m_pQuantity);
         return false;
     }

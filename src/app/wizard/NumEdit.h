@@ -36,6 +36,7 @@ class CSpinEdit : public QSpinBox {
 
 // What the exchange says of a number box whose text is not a number.
 inline constexpr const char* kNotANumberMessage = "Please enter a number.";
+inline constexpr const char* kNotAnIntegerMessage = "Please enter an integer.";
 
 // Reads a number box as the exchange does; false when the text is not a number.
 bool ReadDouble(const QLineEdit* edit, double& value);

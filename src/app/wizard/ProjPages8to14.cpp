@@ -26,7 +26,6 @@ namespace {
 using Values = CGeneralDataValues;
 
 // The platform's message for text that is no integer at all.
-const char* const kParseIntMessage = "Please enter an integer.";
 
 const char* const kHourChoiceTexts[] = {"2 Hours",  "4 Hours",     "6 Hours",  "8 Hours",
                                         "10 Hours", "12 Hours",    "14 Hours", "16 Hours",
@@ -101,7 +100,7 @@ class CBoundPage : public CProjPageBase {
             }
             if (!ok) {
                 if (RangeFault(check, message, focus)) return false;
-                message = field.isInt ? kParseIntMessage : kNotANumberMessage;
+                message = field.isInt ? kNotAnIntegerMessage : kNotANumberMessage;
                 focus = field.edit;
                 return false;
             }
