@@ -77,6 +77,22 @@ inline QString BuildOfficeFile(const QString& folder) {
     return SaveProject(doc, path.toStdString()) ? path : QString();
 }
 
+// A document holding the example office, with the chosen input units, unmodified and with
+// nothing recorded yet.
+struct OfficeDoc {
+    explicit OfficeDoc(int inputUnits = 0) : doc(messages) {
+        doc.OnNewDocument();
+        std::ifstream in(std::string(THERMAVO_SOURCE_DIR) + "/examples/office.json");
+        ok = in && !ApplyProjectDescription(doc, nlohmann::json::parse(in));
+        doc.m_nInputUnits = inputUnits;
+        doc.SetModifiedFlag(false);
+        messages.Clear();
+    }
+    CRecordingMessages messages;
+    CQuarnDoc doc;
+    bool ok = false;
+};
+
 // A started program; the splash stays away so that keys reach the views.
 struct RunningApp {
     explicit RunningApp(const QStringList& extra = {}) : app(&messages) {

@@ -17,21 +17,6 @@
 
 namespace {
 
-// The example office (40 sq ft of south glass blocks, no indoor shade).
-struct OfficeDoc {
-    explicit OfficeDoc(int inputUnits = 0) : doc(messages) {
-        doc.OnNewDocument();
-        std::ifstream in(std::string(THERMAVO_SOURCE_DIR) + "/examples/office.json");
-        ok = in && !ApplyProjectDescription(doc, nlohmann::json::parse(in));
-        doc.m_nInputUnits = inputUnits;
-        doc.SetModifiedFlag(false);
-        messages.Clear();
-    }
-    CRecordingMessages messages;
-    CQuarnDoc doc;
-    bool ok = false;
-};
-
 // Runs the command; `drive` acts on the modal dialog once it is shown.
 bool RunDialog(CQuarnDoc& doc, std::function<void(CGlassBlockDlg&)> drive) {
     QTimer::singleShot(0, [drive] {

@@ -17,21 +17,6 @@ namespace {
 
 constexpr const char* kQuantityMessage = "Number of glass windows must\nbe greater than zero";
 
-// The example office (one north window), with the chosen input units.
-struct OfficeDoc {
-    explicit OfficeDoc(int inputUnits = 0) : doc(messages) {
-        doc.OnNewDocument();
-        std::ifstream in(std::string(THERMAVO_SOURCE_DIR) + "/examples/office.json");
-        ok = in && !ApplyProjectDescription(doc, nlohmann::json::parse(in));
-        doc.m_nInputUnits = inputUnits;
-        doc.SetModifiedFlag(false);
-        messages.Clear();
-    }
-    CRecordingMessages messages;
-    CQuarnDoc doc;
-    bool ok = false;
-};
-
 void Click(CWinPage* page, const char* button) {
     auto* b = page->findChild<QPushButton*>(button);
     QVERIFY2(b != nullptr, button);

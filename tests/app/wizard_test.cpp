@@ -21,20 +21,6 @@
 
 namespace {
 
-// A document holding the example office, with the chosen input units.
-struct OfficeDoc {
-    explicit OfficeDoc(int inputUnits = 0) : doc(messages) {
-        doc.OnNewDocument();
-        std::ifstream in(std::string(THERMAVO_SOURCE_DIR) + "/examples/office.json");
-        ok = in && !ApplyProjectDescription(doc, nlohmann::json::parse(in));
-        doc.m_nInputUnits = inputUnits;
-        doc.SetModifiedFlag(false);
-    }
-    CRecordingMessages messages;
-    CQuarnDoc doc;
-    bool ok = false;
-};
-
 QTreeWidgetItem* FindItem(QTreeWidgetItem* item, const QString& text) {
     if (item->text(0) == text) return item;
     for (int i = 0; i < item->childCount(); ++i) {

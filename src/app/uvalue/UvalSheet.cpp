@@ -22,10 +22,8 @@ int RunDialog(QDialog& dialog) { return DialogRunner() ? DialogRunner()(dialog) 
 void SetUValueDialogRunner(UValueDialogRunner runner) { DialogRunner() = std::move(runner); }
 
 CUvalSheet::CUvalSheet(const CQuarnDoc& doc, QWidget* parent)
-    : QWizard(parent), m_messages(doc.Messages()) {
+    : CExchangeWizard(parent), m_messages(doc.Messages()) {
     setWindowTitle(QStringLiteral("Calculate U-Value"));
-    setWizardStyle(QWizard::ClassicStyle);
-    setOption(QWizard::NoBackButtonOnStartPage, false);
     const QString unit = QString::fromStdString(doc.GetInputThicknessUnit());
     CUValueSelection& s = m_selection;
     m_pages = {new CUvalDlgPage1(s, unit, this), new CUvalDlgPage2(s, unit, this),
@@ -39,30 +37,7 @@ CUvalSheet::CUvalSheet(const CQuarnDoc& doc, QWidget* parent)
         m_pages[i]->setMinimumSize(largest);
         setPage(static_cast<int>(i), m_pages[i]);
     }
-    // Back stores and checks the page it leaves, which QWizard's own Back does not: a button of
-    // ours takes its place.
-    setOption(QWizard::HaveCustomButton1, true);
-    setButtonText(QWizard::CustomButton1, buttonText(QWizard::BackButton));
-    setButtonLayout({QWizard::Stretch, QWizard::CustomButton1, QWizard::NextButton,
-                     QWizard::FinishButton, QWizard::CancelButton});
-    connect(this, &QWizard::customButtonClicked, this, [this](int which) {
-        if (which == QWizard::CustomButton1) GoBack();
-    });
-    connect(this, &QWizard::currentIdChanged, this, [this] { UpdateBackButton(); });
-    UpdateBackButton();
 }
-
-void CUvalSheet::UpdateBackButton() {
-    if (QAbstractButton* back = button(QWizard::CustomButton1)) back->setEnabled(currentId() > 0);
-}
-
-void CUvalSheet::GoBack() {
-    if (currentId() <= 0) return;
-    if (!StorePage(currentId(), false)) return;
-    back();
-}
-
-bool CUvalSheet::validateCurrentPage() { return StorePage(currentId(), true); }
 
 bool CUvalSheet::StorePage(int id, bool forward) {
     if (id < 0 || id >= static_cast<int>(m_pages.size())) return true;
@@ -94,11 +69,7 @@ bool CUvalSheet::StorePage(int id, bool forward) {
 
 void CUvalSheet::Report(const QString& message, QWidget* focus) {
     m_messages.ShowMessage(message.toStdString());
-    if (focus != nullptr) {
-        focus->setFocus();
-        if (auto* edit = qobject_cast<QLineEdit*>(focus)) edit->selectAll();
-        if (auto* spin = qobject_cast<QSpinBox*>(focus)) spin->selectAll();
-    }
+    FocusField(focus);
 }
 
 double CalcUValue(QWidget* parent, CQuarnDoc& doc) {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QWizard>
 #include <functional>
 #include <vector>
 
 #include "uvalue/UValue.h"
+#include "wizard/ExchangeWizard.h"
 
 class CQuarnDoc;
 class CUvalPageBase;
@@ -15,7 +15,7 @@ class QWidget;
 // "Calculate U-Value": the eight pages of the U-value calculator in a wizard. It starts from
 // the cleared selection (nothing ticked, thicknesses 0, counts 1); leaving a page (Next, Back,
 // Finish) stores and checks its boxes, and a refusal keeps the page.
-class CUvalSheet : public QWizard {
+class CUvalSheet : public CExchangeWizard {
     Q_OBJECT
 
   public:
@@ -24,15 +24,11 @@ class CUvalSheet : public QWizard {
     const CUValueSelection& Selection() const { return m_selection; }
     CUvalPageBase* Page(int number) const { return m_pages[static_cast<size_t>(number - 1)]; }
 
-    // Back with the data exchange of the page left; refused fields keep the page.
-    void GoBack();
-
-    bool validateCurrentPage() override;
+  protected:
+    bool StorePage(int id, bool forward) override;
 
   private:
-    bool StorePage(int id, bool forward);
     void Report(const QString& message, QWidget* focus);
-    void UpdateBackButton();
 
     IUserMessages& m_messages;
     CUValueSelection m_selection;

@@ -31,10 +31,8 @@ bool IsTreeRefusal(const QString& message) {
 }  // namespace
 
 CProjSheet::CProjSheet(const CGeneralDataValues& values, QWidget* parent)
-    : QWizard(parent), m_values(values) {
+    : CExchangeWizard(parent), m_values(values) {
     setWindowTitle(QString::fromUtf8(kGeneralDataCaption));
-    setWizardStyle(QWizard::ClassicStyle);
-    setOption(QWizard::NoBackButtonOnStartPage, false);
     setSizeGripEnabled(true);
     for (size_t i = 0; i < kFactories.size(); ++i) {
         CProjPageBase* page = kFactories[i](this);
@@ -43,38 +41,15 @@ CProjSheet::CProjSheet(const CGeneralDataValues& values, QWidget* parent)
         setPage(static_cast<int>(i), page);
         m_pages.push_back(page);
     }
-    // Back stores the page it leaves, which QWizard's own Back does not: a button of ours
-    // takes its place.
-    setOption(QWizard::HaveCustomButton1, true);
-    setButtonText(QWizard::CustomButton1, buttonText(QWizard::BackButton));
     // Page 13 sends the user to Help for the glass abbreviations.
-    setOption(QWizard::HaveHelpButton, true);
+    SetButtons(true);
     connect(this, &QWizard::helpRequested, this, [this] {
         OpenHelpTopic(this, QString(kHelpGeneralData) + (currentId() == 12 ? "#glass" : ""));
     });
-    setButtonLayout({QWizard::HelpButton, QWizard::Stretch, QWizard::CustomButton1,
-                     QWizard::NextButton, QWizard::FinishButton, QWizard::CancelButton});
-    connect(this, &QWizard::customButtonClicked, this, [this](int which) {
-        if (which == QWizard::CustomButton1) GoBack();
-    });
-    connect(this, &QWizard::currentIdChanged, this, [this] { UpdateBackButton(); });
-    UpdateBackButton();
-}
-
-void CProjSheet::UpdateBackButton() {
-    if (QAbstractButton* back = button(QWizard::CustomButton1)) {
-        back->setEnabled(currentId() > 0);
-    }
-}
-
-void CProjSheet::GoBack() {
-    if (currentId() <= 0) return;
-    if (!StorePage(currentId(), false)) return;
-    back();
 }
 
 bool CProjSheet::validateCurrentPage() {
-    if (!StorePage(currentId(), true)) return false;
+    if (!CExchangeWizard::validateCurrentPage()) return false;
     if (currentId() != static_cast<int>(m_pages.size()) - 1) return true;
     // Finish: the pages never visited still hold the document's values; the command's own
     // check covers them too.
@@ -105,10 +80,7 @@ void CProjSheet::Report(const QString& message, QWidget* focus) {
     } else {
         QMessageBox::warning(this, windowTitle(), message);
     }
-    if (focus != nullptr) {
-        focus->setFocus();
-        if (auto* edit = qobject_cast<QLineEdit*>(focus)) edit->selectAll();
-    }
+    FocusField(focus);
 }
 
 bool RunGeneralDataWizard(QWidget* parent, CQuarnDoc& doc) {

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <QWizard>
 #include <functional>
 #include <vector>
 
+#include "ExchangeWizard.h"
 #include "ProjPage.h"
 #include "input/GeneralDataCommand.h"
 
@@ -12,7 +12,7 @@ class CQuarnDoc;
 
 // "Input Data for Project": the fourteen General Project Data pages in a wizard. Every page is
 // loaded from the values once; leaving a page (Next, Back, Finish) stores it back.
-class CProjSheet : public QWizard {
+class CProjSheet : public CExchangeWizard {
     Q_OBJECT
 
   public:
@@ -25,15 +25,14 @@ class CProjSheet : public QWizard {
     CProjPageBase* Page(int number) const { return m_pages[static_cast<size_t>(number - 1)]; }
     void SetReporter(Reporter reporter) { m_reporter = std::move(reporter); }
 
-    // Back with the data exchange of the page left; refused fields keep the page.
-    void GoBack();
-
+    // Next and Finish; Finish also checks the pages never visited.
     bool validateCurrentPage() override;
 
+  protected:
+    bool StorePage(int id, bool forward) override;
+
   private:
-    bool StorePage(int id, bool forward);
     void Report(const QString& message, QWidget* focus);
-    void UpdateBackButton();
 
     CGeneralDataValues m_values;
     std::vector<CProjPageBase*> m_pages;
