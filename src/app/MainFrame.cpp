@@ -188,7 +188,8 @@ void CMainFrame::CreateActions() {
         {cmd::kOtherBuildingData, "Other Building Data",
          "Enter floor, ceiling, partitions and skylights\nOther Building Data"},
         {cmd::kUValue, "Calculate U-Value",
-         "Calculate the U-value of a wall, roof or floor construction\nCalculate U-Value"},
+         "This wizard calculates U-Values for walls, roofs, partitions, floors, etc.\nU-Value "
+         "Calculator"},
     };
     for (const auto& item : project) {
         const int id = item.id;

@@ -178,6 +178,10 @@ class ShellTest : public QObject {
         QCOMPARE(total->toolTip(), QString("View Total Cooling Load Graph"));
         QCOMPARE(run.Frame().FindAction(cmd::kReadMe)->statusTip(),
                  QString("Important information."));
+        QCOMPARE(run.Frame().FindAction(cmd::kUValue)->statusTip(),
+                 QString("This wizard calculates U-Values for walls, roofs, partitions, floors, "
+                         "etc."));
+        QCOMPARE(run.Frame().FindAction(cmd::kUValue)->toolTip(), QString("U-Value Calculator"));
 
         QList<int> buttons;
         for (QAction* action : run.Frame().ToolBar()->actions())
