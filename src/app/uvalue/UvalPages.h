@@ -59,47 +59,19 @@ class CUvalDlgPage1 : public CUvalPageBase {
     CUvalDlgPage1(CUValueSelection& selection, const QString& unit, QWidget* parent);
 };
 
-class CUvalDlgPage2 : public CUvalPageBase {
-    Q_OBJECT
+// Pages 2 to 7 hold nothing but their materials.
+template <int PageNumber>
+class CUvalMaterialPage : public CUvalPageBase {
   public:
-    CUvalDlgPage2(CUValueSelection& selection, const QString& unit, QWidget* parent)
-        : CUvalPageBase(2, selection, unit, parent) {}
+    CUvalMaterialPage(CUValueSelection& selection, const QString& unit, QWidget* parent)
+        : CUvalPageBase(PageNumber, selection, unit, parent) {}
 };
-
-class CUvalDlgPage3 : public CUvalPageBase {
-    Q_OBJECT
-  public:
-    CUvalDlgPage3(CUValueSelection& selection, const QString& unit, QWidget* parent)
-        : CUvalPageBase(3, selection, unit, parent) {}
-};
-
-class CUvalDlgPage4 : public CUvalPageBase {
-    Q_OBJECT
-  public:
-    CUvalDlgPage4(CUValueSelection& selection, const QString& unit, QWidget* parent)
-        : CUvalPageBase(4, selection, unit, parent) {}
-};
-
-class CUvalDlgPage5 : public CUvalPageBase {
-    Q_OBJECT
-  public:
-    CUvalDlgPage5(CUValueSelection& selection, const QString& unit, QWidget* parent)
-        : CUvalPageBase(5, selection, unit, parent) {}
-};
-
-class CUvalDlgPage6 : public CUvalPageBase {
-    Q_OBJECT
-  public:
-    CUvalDlgPage6(CUValueSelection& selection, const QString& unit, QWidget* parent)
-        : CUvalPageBase(6, selection, unit, parent) {}
-};
-
-class CUvalDlgPage7 : public CUvalPageBase {
-    Q_OBJECT
-  public:
-    CUvalDlgPage7(CUValueSelection& selection, const QString& unit, QWidget* parent)
-        : CUvalPageBase(7, selection, unit, parent) {}
-};
+using CUvalDlgPage2 = CUvalMaterialPage<2>;
+using CUvalDlgPage3 = CUvalMaterialPage<3>;
+using CUvalDlgPage4 = CUvalMaterialPage<4>;
+using CUvalDlgPage5 = CUvalMaterialPage<5>;
+using CUvalDlgPage6 = CUvalMaterialPage<6>;
+using CUvalDlgPage7 = CUvalMaterialPage<7>;
 
 class CUvalDlgPage8 : public CUvalPageBase {
     Q_OBJECT

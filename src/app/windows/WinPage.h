@@ -66,36 +66,17 @@ class CWinPage : public QWizardPage {
     IUserMessages* m_pMessages = nullptr;
 };
 
-// The eight orientations, in page order.
-class CPage1NWin : public CWinPage {
+// The eight orientations, in page order: the pages differ only in orientation (title, list).
+template <int Orientation>
+class CWinOrientationPage : public CWinPage {
   public:
-    explicit CPage1NWin(QWidget* parent = nullptr) : CWinPage(0, parent) {}
+    explicit CWinOrientationPage(QWidget* parent = nullptr) : CWinPage(Orientation, parent) {}
 };
-class CPage2NEWin : public CWinPage {
-  public:
-    explicit CPage2NEWin(QWidget* parent = nullptr) : CWinPage(1, parent) {}
-};
-class CPage3EWin : public CWinPage {
-  public:
-    explicit CPage3EWin(QWidget* parent = nullptr) : CWinPage(2, parent) {}
-};
-class CPage4SEWin : public CWinPage {
-  public:
-    explicit CPage4SEWin(QWidget* parent = nullptr) : CWinPage(3, parent) {}
-};
-class CPage5SWin : public CWinPage {
-  public:
-    explicit CPage5SWin(QWidget* parent = nullptr) : CWinPage(4, parent) {}
-};
-class CPage6SWWin : public CWinPage {
-  public:
-    explicit CPage6SWWin(QWidget* parent = nullptr) : CWinPage(5, parent) {}
-};
-class CPage7WWin : public CWinPage {
-  public:
-    explicit CPage7WWin(QWidget* parent = nullptr) : CWinPage(6, parent) {}
-};
-class CPage8NWWin : public CWinPage {
-  public:
-    explicit CPage8NWWin(QWidget* parent = nullptr) : CWinPage(7, parent) {}
-};
+using CPage1NWin = CWinOrientationPage<0>;
+using CPage2NEWin = CWinOrientationPage<1>;
+using CPage3EWin = CWinOrientationPage<2>;
+using CPage4SEWin = CWinOrientationPage<3>;
+using CPage5SWin = CWinOrientationPage<4>;
+using CPage6SWWin = CWinOrientationPage<5>;
+using CPage7WWin = CWinOrientationPage<6>;
+using CPage8NWWin = CWinOrientationPage<7>;
