@@ -1,21 +1,10 @@
 #include "TreeWidgetCtrl.h"
 
-#include <cctype>
+#include "tree/MemoryTreeCtrl.h"
 
 namespace {
 
 constexpr int kDataRole = Qt::UserRole;
-
-// Byte-wise case-insensitive order, so that the tree sorts as the in-memory tree of the core.
-int CompareNoCase(const std::string& a, const std::string& b) {
-    const size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        const int ca = std::tolower(static_cast<unsigned char>(a[i]));
-        const int cb = std::tolower(static_cast<unsigned char>(b[i]));
-        if (ca != cb) return ca < cb ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
 
 std::string TextOf(const QTreeWidgetItem* item) { return item->text(0).toStdString(); }
 
@@ -43,7 +32,7 @@ HTREEITEM CTreeWidgetCtrl::InsertItem(const char* text, HTREEITEM parent, HTREEI
     } else if (insertAfter == TVI_SORT) {
         // Before the first sibling that sorts after the new text; equal texts keep their order.
         for (int i = 0; i < count; ++i) {
-            if (CompareNoCase(TextOf(sibling(i)), utf8) > 0) {
+            if (CompareTreeText(TextOf(sibling(i)), utf8) > 0) {
                 where = i;
                 break;
             }

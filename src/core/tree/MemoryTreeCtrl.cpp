@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-namespace {
-// Case-insensitive order of texts, as the platform's sorted insertion uses.
-int CompareNoCase(const std::string& a, const std::string& b) {
+int CompareTreeText(const std::string& a, const std::string& b) {
     const size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
         const int ca = std::tolower(static_cast<unsigned char>(a[i]));
@@ -14,7 +12,6 @@ int CompareNoCase(const std::string& a, const std::string& b) {
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
-}  // namespace
 
 const CMemoryTreeCtrl::Node* CMemoryTreeCtrl::Find(HTREEITEM item) const {
     if (item < m_firstHandle) return nullptr;
@@ -63,7 +60,7 @@ HTREEITEM CMemoryTreeCtrl::InsertItem(const char* text, HTREEITEM parent, HTREEI
     } else if (insertAfter == TVI_SORT) {
         // After the last sibling that does not sort after the new text.
         where = std::find_if(siblings.begin(), siblings.end(), [&](HTREEITEM s) {
-            return CompareNoCase(Find(s)->text, m_nodes.back().text) > 0;
+            return CompareTreeText(Find(s)->text, m_nodes.back().text) > 0;
         });
     } else if (insertAfter != TVI_LAST) {
         auto after = std::find(siblings.begin(), siblings.end(), insertAfter);

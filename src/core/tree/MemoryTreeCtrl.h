@@ -5,6 +5,10 @@
 
 #include "tessil/TreeCtrl.h"
 
+// The order of sorted insertion: byte-wise and case-insensitive, as the platform's tree sorts.
+// Every tree control of ours sorts by it, so that all of them build the same tree.
+int CompareTreeText(const std::string& a, const std::string& b);
+
 // A tree control held in memory, for the command-line tool and the tests; it behaves as the
 // platform's tree does for the operations the station tree uses.
 class CMemoryTreeCtrl : public CTreeCtrl {
