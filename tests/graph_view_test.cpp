@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "draw/RecordingCanvas.h"
@@ -46,6 +49,29 @@ TEST(GraphScaleTest, RoundStepsThatIncludeZero) {
         EXPECT_EQ(s.nN, c.nN);
         EXPECT_EQ(s.pszLabelFormat, c.format);
     }
+}
+
+TEST(GraphScaleTest, SpansWithoutARoundStepUseTheAllZeroScale) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const GraphScale zero = ComputeGraphScale(0, 0);
+    for (auto [min, max] : {std::pair{5e-324, 5e-324}, std::pair{0.0, 1e-310},
+                            std::pair{-1e-305, 0.0}, std::pair{nan, 1.0}, std::pair{0.0, inf},
+                            std::pair{-inf, inf}, std::pair{0.0, 1.7976931348623157e308}}) {
+        SCOPED_TRACE(testing::Message() << min << " .. " << max);
+        const GraphScale s = ComputeGraphScale(min, max);
+        EXPECT_EQ(s.dStep, zero.dStep);
+        EXPECT_EQ(s.nP, zero.nP);
+        EXPECT_EQ(s.nN, zero.nN);
+    }
+    // The largest spans still placed get a finite round step.
+    const GraphScale huge = ComputeGraphScale(-1e300, 1e300);
+    EXPECT_TRUE(std::isfinite(huge.dStep));
+    EXPECT_GT(huge.dStep, 0);
+    EXPECT_EQ(huge.nP + huge.nN, 10);
+    const GraphScale tiny = ComputeGraphScale(0, 3e-300);
+    EXPECT_GT(tiny.dStep, 0);
+    EXPECT_EQ(tiny.nP, 6);
 }
 
 // ---- Drawing ----
@@ -228,3 +254,64 @@ TEST_F(GraphViewTest, FontHeightsPerCase) {
 }
 
 }  // namespace
+
+TEST_F(GraphViewTest, ValuesThatCannotBePlacedAreLeftOutAndTheCaptionSaysSo) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    doc->m_tblTotal[5][2] = nan;
+    doc->m_tblTotal[6][2] = std::numeric_limits<double>::infinity();
+    doc->m_tblTotal[7][2] = -1.7976931348623157e308;
+    doc->m_tblTotal[14][2] = 1.5;
+    doc->m_tblTotal[3][11] = -0.4;
+    Draw(preview);
+
+    // The scale of the values that are drawn, as without the others.
+    EXPECT_EQ(TextsAligned(preview, kAlignRight | kAlignBaseline).front(), "-0.40");
+    EXPECT_EQ(TextsAligned(preview, kAlignRight | kAlignBaseline).at(10), "1.60");
+    EXPECT_NE(FindText(preview,
+                       "January To June - Office Block (3 values not drawn: not a finite number "
+                       "or too large)"),
+              nullptr);
+    EXPECT_NE(FindText(preview, "July To December - Office Block"), nullptr);
+    // Every point stays on the page: no coordinate is anywhere near an int's end.
+    for (const Call& c : preview.calls) {
+        for (int v : {c.x1, c.y1, c.x2, c.y2}) ASSERT_LT(std::abs(v), 10000);
+    }
+    // February's curve breaks at hours 5..7: hour 4 is not joined to hour 8.
+    const int x4 = 130 + 12 + 3 * 24;
+    const int x8 = 130 + 12 + 7 * 24;
+    for (const Call& c : preview.calls) {
+        // February is drawn in the first chart, from y -130 to -454.
+        if (c.op != Op::kLine || c.pen != kPens[1] || c.y1 < -460 || c.y1 > -120) continue;
+        if (std::abs(c.x2 - c.x1) >= 20) {  // a curve segment, not a marker stroke
+            EXPECT_FALSE(c.x1 == x4 && c.x2 == x8);
+            EXPECT_FALSE(c.x1 > x4 && c.x1 < x8 && c.x2 > x4 && c.x2 < x8) << c.x1;
+        }
+        // and no marker at the hours left out
+        for (int h : {5, 6, 7}) {
+            const int x = 130 + 12 + (h - 1) * 24;
+            EXPECT_FALSE(std::abs(c.x1 - x) <= 3 && std::abs(c.x2 - x) <= 3) << h;
+        }
+    }
+}
+
+TEST_F(GraphViewTest, AllEqualSubnormalValuesDrawAFlatLineOnTheZeroScale) {
+    for (int h = 1; h <= 24; ++h) {
+        for (int m = 1; m <= 12; ++m) doc->m_tblTotal[h][m] = 5e-324;
+    }
+    Draw(preview);
+    const std::vector<std::string> labels = TextsAligned(preview, kAlignRight | kAlignBaseline);
+    ASSERT_EQ(labels.size(), 22u);
+    EXPECT_EQ(labels.front(), "-1.00");
+    EXPECT_EQ(labels.at(10), "1.00");
+    // Every January point on one height.
+    std::vector<int> heights;
+    for (const Call& c : preview.calls) {
+        if (c.op == Op::kLine && c.pen == kPens[0] && c.y1 == c.y2 && c.x2 - c.x1 == 24 &&
+            c.y1 > -460 && c.y1 < -120) {
+            heights.push_back(c.y1);
+        }
+    }
+    ASSERT_FALSE(heights.empty());
+    EXPECT_TRUE(
+        std::all_of(heights.begin(), heights.end(), [&](int y) { return y == heights.front(); }));
+}

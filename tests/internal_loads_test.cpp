@@ -2,6 +2,7 @@
 // load, and the loads, checked against values worked by hand.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -150,3 +151,37 @@ TEST_F(InternalLoadsFormulaTest, EquipmentOnAt20DoesNotWrapPastMidnight) {
 }
 
 }  // namespace
+
+// Hours and factors at the ends of an int: a project built in memory (the loader refuses such
+// files) must still compute without overflow, and an hour that far off means no load.
+TEST_F(InternalLoadsFormulaTest, OnHoursAtTheEndsOfAnIntGiveNoLoadWithoutOverflow) {
+    doc->m_dFluorWatts = 1000;
+    doc->m_nOccupants[1] = 3;
+    doc->m_dElecEquipKW = 5;
+    doc->m_dHoodedGasBtuh = doc->m_dUnhoodedGasBtuh = 1000;
+    doc->m_dMotorOutDrivenInKW = 2;
+    Read();
+    doc->m_nLightOnHour = doc->m_nOccupancyStartHour = INT_MIN;
+    doc->m_nElecEquipOnHour = doc->m_nPowerEquipOnHour = INT_MIN;
+    doc->m_nHoodedOnHour = INT_MIN;
+    doc->m_nUnhoodedOnHour = INT_MAX;
+    doc->m_nOccupancyHours = doc->m_nUnhoodedHours = INT_MAX;
+    for (int h = 1; h <= 24; ++h) doc->CalcInternalLoads(h);
+    for (const DailyTable* t : {&doc->m_tblLights, &doc->m_tblPeopleSens, &doc->m_tblPeopleLat,
+                                &doc->m_tblElecEquip, &doc->m_tblPowerEquip, &doc->m_tblHoodedAppl,
+                                &doc->m_tblUnhoodedApplSens, &doc->m_tblUnhoodedApplLat}) {
+        for (int h = 1; h <= 24; ++h) EXPECT_EQ((*t)[h][1], 0.0) << h;
+    }
+    // In from hour 1 for INT_MAX hours: the end of the stay lies past any int, so people are
+    // in all day long (a wrapped sum would have sent them home before they came).
+    doc->m_nOccupancyStartHour = 1;
+    doc->CalcInternalLoads(12);
+    EXPECT_GT(doc->m_tblPeopleLat[12][1], 0.0);
+
+    // The motor out of the space, driven equipment in it: the two factors multiply in double.
+    doc->m_nPowerEquipOnHour = 1;
+    doc->m_nMotorOutDrivenInUse = INT_MAX;
+    doc->m_nMotorOutDrivenInLoad = INT_MAX;
+    doc->CalcInternalLoads(2);
+    EXPECT_GT(doc->m_tblPowerEquip[2][1], 0.0);
+}

@@ -143,6 +143,9 @@ TEST_F(NewDocumentTest, AccessorsAndDerivedValues) {
 
     for (int i = 0; i < kOccupancyCategories; ++i) doc->m_nOccupants[i] = i + 1;
     EXPECT_EQ(doc->GetTotalOccupants(), 66);
+    // Counts no page accepts still add up without wrapping round.
+    for (int& n : doc->m_nOccupants) n = 2147483647;
+    EXPECT_EQ(doc->GetTotalOccupants(), 23622320117LL);
 
     EXPECT_EQ(doc->IsCitySelected(), 0);
     doc->m_nCityIndex = 1062;

@@ -153,3 +153,56 @@ TEST_F(NewProjectTest, BundledExamplesBuildWithTheRealTables) {
     }
     g_strInstallDir = previous;
 }
+
+TEST_F(ProjectDescriptionTest, NumbersBeyondTheirKindsMaximumAreRefusedAndChangeNothing) {
+    const std::pair<const char*, const char*> cases[] = {
+        {R"([{"command": "generalData", )" TREES R"(, "m_dFluorWatts": 1e308}])",
+         R"(command 1 (generalData): "m_dFluorWatts": Please enter a number between 0 and 1000000000.)"},
+        {R"([{"command": "generalData", )" TREES
+         R"(, "m_nOccupants": [2147483647, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0]}])",
+         R"(command 1 (generalData): "m_nOccupants[0]": Please enter an integer between 0 and 1000000.)"},
+        {R"([{"command": "generalData", )" TREES R"(, "m_dBuildingVolume": 2e10}])",
+         R"(command 1 (generalData): "m_dBuildingVolume": Please enter a number between 0 and 10000000000.)"},
+        {R"([{"command": "generalData", )" TREES
+         R"(, "m_dElecEquipKW": 1e7}, {"command": "generalData", "m_dElecEquipKW": 1.5e7}])",
+         R"(command 2 (generalData): "m_dElecEquipKW": )"},
+        {R"([{"command": "generalData", )" TREES
+         R"(}, {"command": "windows", "S": [{"m_nQuantity": 1, "m_dWidth": 1e300}]}])",
+         R"(command 2 (windows): "S[0].m_dWidth": Please enter a number between 0 and 1000000.)"},
+        {R"([{"command": "generalData", )" TREES
+         R"(}, {"command": "windows", "N": [{"m_nQuantity": 1000001}]}])",
+         R"(command 2 (windows): "N[0].m_nQuantity": Please enter an integer between 1 and 1000000.)"},
+        {R"([{"command": "generalData", )" TREES
+         R"(}, {"command": "wallsRoof", "m_dWallArea": [0, 0, 1e9, 0, 0, 0, 0, 0]}])",
+         R"(command 2 (wallsRoof): "m_dWallArea[2]": Please enter a number between 0 and 100000000.)"},
+        {R"([{"command": "generalData", )" TREES
+         R"(}, {"command": "wallsRoof", "m_dGroundTemp": -1e6}])",
+         R"(command 2 (wallsRoof): "m_dGroundTemp": Please enter a number between -1000 and 1000.)"},
+        {R"([{"command": "generalData", )" TREES
+         R"(}, {"command": "floorCeiling", "m_dGroundTemp": 5000}])",
+         R"(command 2 (floorCeiling): "m_dGroundTemp": Please enter a number between -1000 and 1000.)"},
+        {R"([{"command": "generalData", )" TREES
+         R"(}, {"command": "floorCeiling", "m_dSkySC": [1, 101]}])",
+         R"(command 2 (floorCeiling): "m_dSkySC[1]": Please enter a number between 0 and 100.)"},
+        {R"([{"command": "generalData", )" TREES
+         R"(}, {"command": "glassBlocks", "m_dGlassBlockArea": [0, 0, 0, 0, 0, 0, 0, 1.5e8]}])",
+         R"(command 2 (glassBlocks): "m_dGlassBlockArea[7]": Please enter a number between 0 and 100000000.)"},
+    };
+    for (const auto& [text, expected] : cases) {
+        auto fresh = std::make_unique<CQuarnDoc>(messages);
+        fresh->OnNewDocument();
+        const auto error = ApplyProjectDescription(*fresh, json::parse(text));
+        ASSERT_TRUE(error.has_value()) << text;
+        EXPECT_EQ(error->substr(0, std::string(expected).size()), expected) << *error;
+    }
+
+    // The largest values themselves are taken.
+    auto fresh = std::make_unique<CQuarnDoc>(messages);
+    fresh->OnNewDocument();
+    EXPECT_EQ(ApplyProjectDescription(*fresh, json::parse(R"([{"command": "generalData", )" TREES
+                                                          R"(, "m_dFluorWatts": 1e9,
+        "m_nOccupants": [1000000, 1000000, 1000000, 1000000, 1000000, 1000000, 1000000,
+                         1000000, 1000000, 1000000, 1000000]}])")),
+              std::nullopt);
+    EXPECT_EQ(fresh->GetTotalOccupants(), 11000000);
+}

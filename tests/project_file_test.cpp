@@ -63,7 +63,7 @@ CWindo Window(int quantity, double height, double width) {
 }  // namespace
 
 TEST_F(ProjectFileTest, EveryRowRoundTripsBitForBit) {
-    FillDistinct(*doc);
+    FillDistinctLoadable(*doc);
     const std::vector<uint8_t> bytes = SerializeProject(*doc);
 
     auto loaded = std::make_unique<CQuarnDoc>(messages);

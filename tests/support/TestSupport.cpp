@@ -157,3 +157,60 @@ void FillDistinct(CQuarnDocData& d) {
         }
     }
 }
+
+void FillDistinctLoadable(CQuarnDocData& d) {
+    FillDistinct(d);
+    d.m_nCityIndex = 1234;
+    d.m_nCoolDesignLevel = 2;
+    d.m_nHeatDesignLevel = 0;
+    d.m_nRoofType = 11;
+    d.m_nSuspendedCeiling = 1;
+    d.m_nRoofColor = -1;
+    d.m_nAtticFan = 0;
+    d.m_nWallColor = 2;
+    d.m_nWallGroup = 60;
+    d.m_nLightOnHour = 5;
+    d.m_nLightHoursSel = 4;
+    d.m_nAClass = 3;
+    d.m_nBClass = 20;
+    for (int h = 0; h < 24; ++h) d.m_nLightSchedule[h] = 100 - 3 * h;
+    d.m_nOccupancyStartHour = 9;
+    d.m_nOccupancyHoursSel = 7;
+    d.m_nOccupancyHours = 16;
+    for (int i = 0; i < kOccupancyCategories; ++i) d.m_nOccupants[i] = 1000000 - 77777 * i;
+    d.m_nHoodedOnHour = 24;
+    d.m_nHoodedHoursSel = 9;
+    d.m_nUnhoodedOnHour = 1;
+    d.m_nUnhoodedHoursSel = 8;
+    d.m_nUnhoodedHours = 18;
+    d.m_nPowerEquipOnHour = 13;
+    d.m_nPowerEquipHoursSel = 3;
+    d.m_nMotorInDrivenInEff = 88;
+    d.m_nMotorInDrivenInLoad = 180;
+    d.m_nMotorInDrivenInUse = 77;
+    d.m_nMotorOutDrivenInLoad = 150;
+    d.m_nMotorOutDrivenInUse = 66;
+    d.m_nMotorInDrivenOutEff = 55;
+    d.m_nMotorInDrivenOutLoad = 44;
+    d.m_nMotorInDrivenOutUse = 33;
+    d.m_nElecEquipOnHour = 14;
+    d.m_nElecEquipHoursSel = 2;
+    d.m_nElecEquipUseFactor = 99;
+    d.m_nGlassType = 26;
+    d.m_nInteriorShading = 13;
+    d.m_nShadingRoomCombo = 3;
+    d.m_bGeneralDataSupplied = 1;
+    d.m_bWindowsSupplied = 0;
+    d.m_bWallsRoofSupplied = 1;
+    d.m_bGlassBlocksSupplied = 0;
+    d.m_bFloorCeilingSupplied = 1;
+    d.m_nGlassBlockShade = 1;
+    int quantity = 1;
+    for (CWindowList& list : d.m_aWindows) {
+        for (int i = 0; i < list.GetSize(); ++i) {
+            CWindo w = list.GetAt(i);
+            w.m_nQuantity = quantity++;
+            list.SetAt(i, w);
+        }
+    }
+}

@@ -58,3 +58,7 @@ void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 // Gives every member that the project file holds a distinct non-default value, and puts
 // windows in some of the lists. Written member by member, independently of the file code.
 void FillDistinct(CQuarnDocData& d);
+
+// FillDistinct, then every integer the loader range-checks set to a value of its range, still
+// varied from field to field: a project a file may hold and the loader accepts.
+void FillDistinctLoadable(CQuarnDocData& d);

@@ -62,9 +62,18 @@ bool ReadOperatingHoursCLF(int number, int choice, IUserMessages& messages, doub
 // The hours of operation counted by the latent loads: 2, 4, ..., 18, or 23 above 18 hours.
 int OperatingHours(int choice) { return choice == kAbove18HoursChoice ? 23 : 2 * (choice + 1); }
 
+// Hours from a switch-on hour to hour h, in 64 bits: the on-hours of a project are whatever
+// its file held, and no int difference of them may overflow.
+long long HoursSince(int h, int onHour) { return static_cast<long long>(h) - onHour; }
+
+// Whether hour h lies within the span of hours after onHour, both ends included.
+bool WithinHours(int h, int onHour, int hours) {
+    return onHour <= h && h <= static_cast<long long>(onHour) + hours;
+}
+
 // Factor of a row indexed by hours after switch-on 1..24. Nothing wraps past midnight: an hour
 // before the switch-on hour of the same day has no load.
-double FactorAt(const double (&row)[25], int hoursOn) {
+double FactorAt(const double (&row)[25], long long hoursOn) {
     return hoursOn >= 1 && hoursOn <= 24 ? row[hoursOn] : 0.0;
 }
 
@@ -134,7 +143,7 @@ void CQuarnDoc::CalcInternalLoads(int hour) {
     const int h = hour;
 
     // The lights row starts at the switch-on hour itself (index 0).
-    const int lightsOn = h - m_nLightOnHour;
+    const long long lightsOn = HoursSince(h, m_nLightOnHour);
     const double lightsCLF = lightsOn >= 0 && lightsOn <= 23 ? m_dCLFLights[lightsOn] : 0.0;
     m_tblLights[h][1] = (m_dFluorWatts * m_dBallastFactor + m_dIncandWatts) *
                         m_nLightSchedule[h - 1] * lightsCLF * kLightsFactor;
@@ -146,14 +155,14 @@ void CQuarnDoc::CalcInternalLoads(int hour) {
         latent += m_nOccupants[i] * m_dPeopleGain[i][1];
     }
     m_tblPeopleSens[h][1] =
-        sensible * FactorAt(m_dCLFPeople, h - m_nOccupancyStartHour) * kTonsPerBtuh;
+        sensible * FactorAt(m_dCLFPeople, HoursSince(h, m_nOccupancyStartHour)) * kTonsPerBtuh;
     // Moisture is a load the moment people are in; it has no storage lag.
-    const bool occupied =
-        m_nOccupancyStartHour <= h && h <= m_nOccupancyStartHour + m_nOccupancyHours;
+    const bool occupied = WithinHours(h, m_nOccupancyStartHour, m_nOccupancyHours);
     m_tblPeopleLat[h][1] = occupied ? latent * kTonsPerBtuh : 0.0;
 
     m_tblElecEquip[h][1] = m_nElecEquipUseFactor * m_dElecEquipKW *
-                           FactorAt(m_dCLFElecEquip, h - m_nElecEquipOnHour) * kElecEquipFactor;
+                           FactorAt(m_dCLFElecEquip, HoursSince(h, m_nElecEquipOnHour)) *
+                           kElecEquipFactor;
 
     // A motor efficiency of 0 means the motors were not described: no load rather than a
     // division by zero.
@@ -163,22 +172,25 @@ void CQuarnDoc::CalcInternalLoads(int hour) {
         const double motorInDrivenIn = m_dMotorInDrivenInKW * 3411.528 / m_nMotorInDrivenInEff *
                                        m_nMotorInDrivenInUse * m_nMotorInDrivenInLoad * 0.01;
         const double motorOutDrivenIn =
-            m_nMotorOutDrivenInUse * m_nMotorOutDrivenInLoad * m_dMotorOutDrivenInKW * 0.3411528;
-        const double motorInDrivenOut = (100 - m_nMotorInDrivenOutEff) * m_dMotorInDrivenOutKW *
+            // The product of the two factors in double: exact, and it cannot overflow.
+            static_cast<double>(m_nMotorOutDrivenInUse) * m_nMotorOutDrivenInLoad *
+            m_dMotorOutDrivenInKW * 0.3411528;
+        const double motorInDrivenOut = (100.0 - m_nMotorInDrivenOutEff) * m_dMotorInDrivenOutKW *
                                         3411.528 / m_nMotorInDrivenOutEff * m_nMotorInDrivenOutUse *
                                         m_nMotorInDrivenOutLoad * 0.0001;
-        m_tblPowerEquip[h][1] = FactorAt(m_dCLFPowerEquip, h - m_nPowerEquipOnHour) *
+        m_tblPowerEquip[h][1] = FactorAt(m_dCLFPowerEquip, HoursSince(h, m_nPowerEquipOnHour)) *
                                 (motorInDrivenIn + motorOutDrivenIn + motorInDrivenOut) *
                                 kTonsPerBtuh;
     }
 
     // Hoods carry off the appliances' moisture and most of their heat.
-    m_tblHoodedAppl[h][1] = FactorAt(m_dCLFHoodedAppl, h - m_nHoodedOnHour) *
+    m_tblHoodedAppl[h][1] = FactorAt(m_dCLFHoodedAppl, HoursSince(h, m_nHoodedOnHour)) *
                             (m_dHoodedGasBtuh * 0.1 + m_dHoodedElecBtuh * 0.16) * kTonsPerBtuh;
 
     const double unhoodedInput = m_dUnhoodedElecBtuh + m_dUnhoodedGasBtuh;
-    m_tblUnhoodedApplSens[h][1] =
-        unhoodedInput * FactorAt(m_dCLFUnhoodedAppl, h - m_nUnhoodedOnHour) * 0.33 * kTonsPerBtuh;
-    const bool unhoodedOn = m_nUnhoodedOnHour <= h && h <= m_nUnhoodedOnHour + m_nUnhoodedHours;
+    m_tblUnhoodedApplSens[h][1] = unhoodedInput *
+                                  FactorAt(m_dCLFUnhoodedAppl, HoursSince(h, m_nUnhoodedOnHour)) *
+                                  0.33 * kTonsPerBtuh;
+    const bool unhoodedOn = WithinHours(h, m_nUnhoodedOnHour, m_nUnhoodedHours);
     m_tblUnhoodedApplLat[h][1] = unhoodedOn ? unhoodedInput * 0.17 * kTonsPerBtuh : 0.0;
 }

@@ -1,11 +1,13 @@
 #include "document/ProjectFile.h"
 
 #include <memory>
+#include <optional>
 #include <type_traits>
 
 #include "archive/Archive.h"
 #include "archive/AtomicFile.h"
 #include "document/Options.h"
+#include "document/ProjectChecks.h"
 #include "text/Format.h"
 
 namespace {
@@ -259,6 +261,12 @@ LoadStatus LoadProjectBytes(CQuarnDoc& doc, const uint8_t* data, size_t size,
         // The project stays untitled, so a Save cannot overwrite the newer file.
         doc.OnNewDocument();
         return LoadStatus::kNewerVersion;
+    }
+    // A file of the right shape can still hold values no version of the program stores: they
+    // would index past tables or overflow the arithmetic later on.
+    if (const std::optional<std::string> bad = FindDamagedField(*loaded)) {
+        doc.Messages().ReportFileError(path, DamagedCause(*bad));
+        return LoadStatus::kFailed;
     }
     if (version != kProjectFileVersion) {
         // Older files carry no display and font sizes: take them as a new project does.

@@ -1,7 +1,8 @@
 #include "document/QuarnDoc.h"
 
-int CQuarnDoc::GetTotalOccupants() const {
-    int total = 0;
+long long CQuarnDoc::GetTotalOccupants() const {
+    // In 64 bits: eleven counts of any int value cannot overflow it.
+    long long total = 0;
     for (int n : m_nOccupants) total += n;
     return total;
 }

@@ -193,7 +193,7 @@ class CQuarnDoc : public CQuarnDocData {
     std::string GetCityName() const { return m_strCityName; }
     std::string GetCityRegion() const { return m_strCityRegion; }
 
-    int GetTotalOccupants() const;
+    long long GetTotalOccupants() const;
     int IsCitySelected();
 
     // Unit and option tests: 1 or 0. A unit value other than 0 and 1 answers 0 to both tests.

@@ -28,12 +28,22 @@ bool CheckDataCommandGuard(CQuarnDoc& doc, DataCommand command) {
     return false;
 }
 
-InputResult CheckNotNegative(const char* name, const double* values, int count, bool indexed) {
+InputResult CheckNotNegative(const char* name, const double* values, int count, bool indexed,
+                             FieldKind kind) {
     for (int i = 0; i < count; ++i) {
-        if (values[i] >= 0) continue;
         std::string field = name;
         if (indexed) field += "[" + std::to_string(i) + "]";
-        return InputError{field, kNotNegativeMessage};
+        // NaN fails both comparisons: it is refused as not negative, as before.
+        if (!(values[i] >= 0)) return InputError{field, kNotNegativeMessage};
+        if (!WithinFieldMaximum(values[i], kind)) {
+            return InputError{field, NumberRangeMessage(0, FieldMaximum(kind))};
+        }
     }
     return std::nullopt;
+}
+
+InputResult CheckSigned(const char* name, double value, FieldKind kind) {
+    if (WithinFieldMaximum(value, kind)) return std::nullopt;
+    const double maximum = FieldMaximum(kind);
+    return InputError{name, NumberRangeMessage(-maximum, maximum)};
 }

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "input/FieldLimits.h"
 #include "input/InputError.h"
 
 class CQuarnDoc;
@@ -23,12 +24,17 @@ bool CheckDataCommandGuard(CQuarnDoc& doc, DataCommand command);
 inline constexpr const char* kNotNegativeMessage = "Please enter a number that is not negative.";
 
 // The first of count values (named name[i], or name when count is 1 and indexed is false)
-// that is negative, as an error; empty when none is.
-InputResult CheckNotNegative(const char* name, const double* values, int count, bool indexed);
-inline InputResult CheckNotNegative(const char* name, double value) {
-    return CheckNotNegative(name, &value, 1, false);
+// that is negative, as an error, or else the first that is not finite or above the kind's
+// maximum; empty when every value is accepted.
+InputResult CheckNotNegative(const char* name, const double* values, int count, bool indexed,
+                             FieldKind kind);
+inline InputResult CheckNotNegative(const char* name, double value, FieldKind kind) {
+    return CheckNotNegative(name, &value, 1, false, kind);
 }
 template <int N>
-InputResult CheckNotNegative(const char* name, const double (&values)[N]) {
-    return CheckNotNegative(name, values, N, true);
+InputResult CheckNotNegative(const char* name, const double (&values)[N], FieldKind kind) {
+    return CheckNotNegative(name, values, N, true, kind);
 }
+
+// A box that takes a minus sign: finite and within -maximum..maximum of its kind.
+InputResult CheckSigned(const char* name, double value, FieldKind kind);

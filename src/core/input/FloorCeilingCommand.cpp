@@ -61,19 +61,23 @@ CFloorCeilingValues FillFloorCeiling(CQuarnDoc& doc) {
 }
 
 InputResult ValidateFloorCeiling(const CFloorCeilingValues& v) {
-    if (auto e = CheckNotNegative("m_dSurfArea", v.m_dSurfArea)) return e;
-    if (auto e = CheckNotNegative("m_dSurfTDCool", v.m_dSurfTDCool)) return e;
-    if (auto e = CheckNotNegative("m_dSurfTDHeat", v.m_dSurfTDHeat)) return e;
-    if (auto e = CheckNotNegative("m_dSurfUCool", v.m_dSurfUCool)) return e;
-    if (auto e = CheckNotNegative("m_dSurfUHeat", v.m_dSurfUHeat)) return e;
-    if (auto e = CheckNotNegative("m_dSkyArea", v.m_dSkyArea)) return e;
-    if (auto e = CheckNotNegative("m_dSkySC", v.m_dSkySC)) return e;
-    if (auto e = CheckNotNegative("m_dSkyUCool", v.m_dSkyUCool)) return e;
-    if (auto e = CheckNotNegative("m_dSkyUHeat", v.m_dSkyUHeat)) return e;
-    if (auto e = CheckNotNegative("m_dSlabArea", v.m_dSlabArea)) return e;
-    if (auto e = CheckNotNegative("m_dSlabUHeat", v.m_dSlabUHeat)) return e;
-    if (auto e = CheckNotNegative("m_dSlabEdgeFactor", v.m_dSlabEdgeFactor)) return e;
-    return CheckNotNegative("m_dSlabPerimeter", v.m_dSlabPerimeter);
+    if (auto e = CheckNotNegative("m_dSurfArea", v.m_dSurfArea, FieldKind::kArea)) return e;
+    if (auto e = CheckNotNegative("m_dSurfTDCool", v.m_dSurfTDCool, FieldKind::kTempDifference))
+        return e;
+    if (auto e = CheckNotNegative("m_dSurfTDHeat", v.m_dSurfTDHeat, FieldKind::kTempDifference))
+        return e;
+    if (auto e = CheckNotNegative("m_dSurfUCool", v.m_dSurfUCool, FieldKind::kUValue)) return e;
+    if (auto e = CheckNotNegative("m_dSurfUHeat", v.m_dSurfUHeat, FieldKind::kUValue)) return e;
+    if (auto e = CheckNotNegative("m_dSkyArea", v.m_dSkyArea, FieldKind::kArea)) return e;
+    if (auto e = CheckNotNegative("m_dSkySC", v.m_dSkySC, FieldKind::kFactor)) return e;
+    if (auto e = CheckNotNegative("m_dSkyUCool", v.m_dSkyUCool, FieldKind::kUValue)) return e;
+    if (auto e = CheckNotNegative("m_dSkyUHeat", v.m_dSkyUHeat, FieldKind::kUValue)) return e;
+    if (auto e = CheckNotNegative("m_dSlabArea", v.m_dSlabArea, FieldKind::kArea)) return e;
+    if (auto e = CheckSigned("m_dGroundTemp", v.m_dGroundTemp, FieldKind::kTemperature)) return e;
+    if (auto e = CheckNotNegative("m_dSlabUHeat", v.m_dSlabUHeat, FieldKind::kUValue)) return e;
+    if (auto e = CheckNotNegative("m_dSlabEdgeFactor", v.m_dSlabEdgeFactor, FieldKind::kEdgeFactor))
+        return e;
+    return CheckNotNegative("m_dSlabPerimeter", v.m_dSlabPerimeter, FieldKind::kLength);
 }
 
 void ApplyFloorCeiling(CQuarnDoc& doc, const CFloorCeilingValues& v) {

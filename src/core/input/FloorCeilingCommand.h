@@ -39,7 +39,8 @@ struct CFloorCeilingValues {
 // unit system selected every field keeps its initial value and the labels stay empty.
 CFloorCeilingValues FillFloorCeiling(CQuarnDoc& doc);
 
-// Every box but the ground temperature refuses a minus sign; nothing else is checked.
+// Every box but the ground temperature refuses a minus sign; every number must be finite and
+// within its kind's maximum.
 InputResult ValidateFloorCeiling(const CFloorCeilingValues& values);
 
 // OK: stores the fields in English units (nothing with no unit system selected), sets the

@@ -5,6 +5,7 @@
 
 #include "document/QuarnDoc.h"
 #include "input/ConstructionTrees.h"
+#include "input/DataCommandGuards.h"
 #include "tessil/tessil.h"
 #include "text/Format.h"
 #include "tree/MemoryTreeCtrl.h"
@@ -32,7 +33,8 @@ class CChecker {
         }
     }
     void Range(const std::string& field, double value, double low, double high) {
-        if (!m_result && (value < low || value > high)) {
+        // Written so that NaN is refused too.
+        if (!m_result && !(value >= low && value <= high)) {
             Fail(field, StrFormat("Please enter a number between %g and %g.", low, high));
         }
     }
@@ -40,14 +42,30 @@ class CChecker {
     void Choice(const std::string& field, int value, int buttons) {
         Range(field, value, 0, buttons - 1);
     }
-    // The numeric boxes of the wizard take digits and a point only, never a minus sign.
-    template <class T>
-    void NotNegative(const std::string& field, T value) {
-        if (!m_result && value < 0) Fail(field, "Please enter a number that is not negative.");
+    // The numeric boxes of the wizard take digits and a point only, never a minus sign; a
+    // number must also be finite and within its kind's maximum.
+    void NotNegative(const std::string& field, double value, FieldKind kind) {
+        if (m_result) return;
+        if (!(value >= 0)) {
+            Fail(field, kNotNegativeMessage);
+        } else if (!WithinFieldMaximum(value, kind)) {
+            Fail(field, NumberRangeMessage(0, FieldMaximum(kind)));
+        }
     }
-    template <class T, size_t N>
-    void NotNegative(const char* field, const T (&values)[N]) {
-        for (size_t i = 0; i < N; ++i) NotNegative(Element(field, i), values[i]);
+    template <size_t N>
+    void NotNegative(const char* field, const double (&values)[N], FieldKind kind) {
+        for (size_t i = 0; i < N; ++i) NotNegative(Element(field, i), values[i], kind);
+    }
+    // Counts of people: not negative, and small enough that their sum is an int.
+    template <size_t N>
+    void Counts(const char* field, const int (&values)[N]) {
+        for (size_t i = 0; i < N && !m_result; ++i) {
+            if (values[i] < 0) {
+                Fail(Element(field, i), kNotNegativeMessage);
+            } else if (values[i] > kMaxCount) {
+                Fail(Element(field, i), IntegerRangeMessage(0, kMaxCount));
+            }
+        }
     }
     void MaxChars(const std::string& field, const std::string& text, int chars) {
         if (!m_result && CountChars(text) > chars) {
@@ -211,9 +229,9 @@ InputResult ValidateGeneralData(const CGeneralDataValues& v) {
     check.Choice("m_nCoolDesignLevel", v.m_nCoolDesignLevel, 3);
     check.Choice("m_nHeatDesignLevel", v.m_nHeatDesignLevel, 2);
 
-    check.NotNegative("m_dInsideDBCool", v.m_dInsideDBCool);
+    check.NotNegative("m_dInsideDBCool", v.m_dInsideDBCool, FieldKind::kTemperature);
     check.Range("m_dInsideRH", v.m_dInsideRH, 40.0, 65.0);
-    check.NotNegative("m_dInsideDBHeat", v.m_dInsideDBHeat);
+    check.NotNegative("m_dInsideDBHeat", v.m_dInsideDBHeat, FieldKind::kTemperature);
 
     check.Choice("m_nRoofType", v.m_nRoofType, 13);
 
@@ -232,45 +250,45 @@ InputResult ValidateGeneralData(const CGeneralDataValues& v) {
     for (size_t h = 0; h < std::size(v.m_nLightSchedule); ++h) {
         check.Range(CChecker::Element("m_nLightSchedule", h), v.m_nLightSchedule[h], 0, 100);
     }
-    check.NotNegative("m_dFluorWatts", v.m_dFluorWatts);
-    check.NotNegative("m_dIncandWatts", v.m_dIncandWatts);
-    check.NotNegative("m_dBallastFactor", v.m_dBallastFactor);
+    check.NotNegative("m_dFluorWatts", v.m_dFluorWatts, FieldKind::kWatts);
+    check.NotNegative("m_dIncandWatts", v.m_dIncandWatts, FieldKind::kWatts);
+    check.NotNegative("m_dBallastFactor", v.m_dBallastFactor, FieldKind::kFactor);
 
     check.Range("m_nOccupancyStartHour", v.m_nOccupancyStartHour, 1, 24);
     check.Choice("m_nOccupancyHoursSel", v.m_nOccupancyHoursSel, kHourChoices);
-    check.NotNegative("m_nOccupants", v.m_nOccupants);
-    check.NotNegative("m_dVentPerOccupant", v.m_dVentPerOccupant);
+    check.Counts("m_nOccupants", v.m_nOccupants);
+    check.NotNegative("m_dVentPerOccupant", v.m_dVentPerOccupant, FieldKind::kAirFlow);
 
     check.Range("m_nHoodedOnHour", v.m_nHoodedOnHour, 1, 24);
     check.Choice("m_nHoodedHoursSel", v.m_nHoodedHoursSel, kHourChoices);
-    check.NotNegative("m_dHoodedElecBtuh", v.m_dHoodedElecBtuh);
-    check.NotNegative("m_dHoodedGasBtuh", v.m_dHoodedGasBtuh);
+    check.NotNegative("m_dHoodedElecBtuh", v.m_dHoodedElecBtuh, FieldKind::kHeatRate);
+    check.NotNegative("m_dHoodedGasBtuh", v.m_dHoodedGasBtuh, FieldKind::kHeatRate);
     check.Range("m_nUnhoodedOnHour", v.m_nUnhoodedOnHour, 1, 24);
     check.Choice("m_nUnhoodedHoursSel", v.m_nUnhoodedHoursSel, kHourChoices);
-    check.NotNegative("m_dUnhoodedElecBtuh", v.m_dUnhoodedElecBtuh);
-    check.NotNegative("m_dUnhoodedGasBtuh", v.m_dUnhoodedGasBtuh);
+    check.NotNegative("m_dUnhoodedElecBtuh", v.m_dUnhoodedElecBtuh, FieldKind::kHeatRate);
+    check.NotNegative("m_dUnhoodedGasBtuh", v.m_dUnhoodedGasBtuh, FieldKind::kHeatRate);
 
     check.Range("m_nPowerEquipOnHour", v.m_nPowerEquipOnHour, 1, 24);
     check.Choice("m_nPowerEquipHoursSel", v.m_nPowerEquipHoursSel, kHourChoices);
-    check.NotNegative("m_dMotorInDrivenInKW", v.m_dMotorInDrivenInKW);
+    check.NotNegative("m_dMotorInDrivenInKW", v.m_dMotorInDrivenInKW, FieldKind::kKilowatts);
     check.Range("m_nMotorInDrivenInEff", v.m_nMotorInDrivenInEff, 1, 100);
     check.Range("m_nMotorInDrivenInLoad", v.m_nMotorInDrivenInLoad, 1, 180);
     check.Range("m_nMotorInDrivenInUse", v.m_nMotorInDrivenInUse, 1, 100);
-    check.NotNegative("m_dMotorOutDrivenInKW", v.m_dMotorOutDrivenInKW);
+    check.NotNegative("m_dMotorOutDrivenInKW", v.m_dMotorOutDrivenInKW, FieldKind::kKilowatts);
     check.Range("m_nMotorOutDrivenInLoad", v.m_nMotorOutDrivenInLoad, 1, 180);
     check.Range("m_nMotorOutDrivenInUse", v.m_nMotorOutDrivenInUse, 1, 100);
-    check.NotNegative("m_dMotorInDrivenOutKW", v.m_dMotorInDrivenOutKW);
+    check.NotNegative("m_dMotorInDrivenOutKW", v.m_dMotorInDrivenOutKW, FieldKind::kKilowatts);
     check.Range("m_nMotorInDrivenOutEff", v.m_nMotorInDrivenOutEff, 1, 100);
     check.Range("m_nMotorInDrivenOutLoad", v.m_nMotorInDrivenOutLoad, 1, 180);
     check.Range("m_nMotorInDrivenOutUse", v.m_nMotorInDrivenOutUse, 1, 100);
 
     check.Range("m_nElecEquipOnHour", v.m_nElecEquipOnHour, 1, 24);
     check.Choice("m_nElecEquipHoursSel", v.m_nElecEquipHoursSel, kHourChoices);
-    check.NotNegative("m_dElecEquipKW", v.m_dElecEquipKW);
+    check.NotNegative("m_dElecEquipKW", v.m_dElecEquipKW, FieldKind::kKilowatts);
     check.Range("m_nElecEquipUseFactor", v.m_nElecEquipUseFactor, 1, 100);
-    check.NotNegative("m_dInfilACHCool", v.m_dInfilACHCool);
-    check.NotNegative("m_dInfilACHHeat", v.m_dInfilACHHeat);
-    check.NotNegative("m_dBuildingVolume", v.m_dBuildingVolume);
+    check.NotNegative("m_dInfilACHCool", v.m_dInfilACHCool, FieldKind::kAirChanges);
+    check.NotNegative("m_dInfilACHHeat", v.m_dInfilACHHeat, FieldKind::kAirChanges);
+    check.NotNegative("m_dBuildingVolume", v.m_dBuildingVolume, FieldKind::kVolume);
 
     check.Choice("m_nGlassType", v.m_nGlassType, 27);
     check.Choice("m_nInteriorShading", v.m_nInteriorShading, 14);

@@ -21,7 +21,8 @@ CGlassBlocksValues FillGlassBlocks(CQuarnDoc& doc) {
 }
 
 InputResult ValidateGlassBlocks(const CGlassBlocksValues& v) {
-    if (auto e = CheckNotNegative("m_dGlassBlockArea", v.m_dGlassBlockArea)) return e;
+    if (auto e = CheckNotNegative("m_dGlassBlockArea", v.m_dGlassBlockArea, FieldKind::kArea))
+        return e;
     if (v.m_nGlassBlockShade < -1 || v.m_nGlassBlockShade > 1) {
         return InputError{"m_nGlassBlockShade", "Please enter an integer between 0 and 1."};
     }

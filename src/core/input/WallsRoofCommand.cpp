@@ -42,14 +42,15 @@ CWallsRoofValues FillWallsRoof(CQuarnDoc& doc) {
 }
 
 InputResult ValidateWallsRoof(const CWallsRoofValues& v) {
-    if (auto e = CheckNotNegative("m_dWallArea", v.m_dWallArea)) return e;
-    if (auto e = CheckNotNegative("m_dRoofArea", v.m_dRoofArea)) return e;
-    if (auto e = CheckNotNegative("m_dWallUCool", v.m_dWallUCool)) return e;
-    if (auto e = CheckNotNegative("m_dRoofUCool", v.m_dRoofUCool)) return e;
-    if (auto e = CheckNotNegative("m_dWallUHeat", v.m_dWallUHeat)) return e;
-    if (auto e = CheckNotNegative("m_dRoofUHeat", v.m_dRoofUHeat)) return e;
-    if (auto e = CheckNotNegative("m_dBGWallArea", v.m_dBGWallArea)) return e;
-    return CheckNotNegative("m_dBGWallUHeat", v.m_dBGWallUHeat);
+    if (auto e = CheckNotNegative("m_dWallArea", v.m_dWallArea, FieldKind::kArea)) return e;
+    if (auto e = CheckNotNegative("m_dRoofArea", v.m_dRoofArea, FieldKind::kArea)) return e;
+    if (auto e = CheckNotNegative("m_dWallUCool", v.m_dWallUCool, FieldKind::kUValue)) return e;
+    if (auto e = CheckNotNegative("m_dRoofUCool", v.m_dRoofUCool, FieldKind::kUValue)) return e;
+    if (auto e = CheckNotNegative("m_dWallUHeat", v.m_dWallUHeat, FieldKind::kUValue)) return e;
+    if (auto e = CheckNotNegative("m_dRoofUHeat", v.m_dRoofUHeat, FieldKind::kUValue)) return e;
+    if (auto e = CheckNotNegative("m_dBGWallArea", v.m_dBGWallArea, FieldKind::kArea)) return e;
+    if (auto e = CheckSigned("m_dGroundTemp", v.m_dGroundTemp, FieldKind::kTemperature)) return e;
+    return CheckNotNegative("m_dBGWallUHeat", v.m_dBGWallUHeat, FieldKind::kUValue);
 }
 
 void ApplyWallsRoof(CQuarnDoc& doc, const CWallsRoofValues& v) {

@@ -30,7 +30,8 @@ struct CWallsRoofValues {
 // initial value and the labels stay empty.
 CWallsRoofValues FillWallsRoof(CQuarnDoc& doc);
 
-// Every box but the ground temperature refuses a minus sign; nothing else is checked.
+// Every box but the ground temperature refuses a minus sign; every number must be finite and
+// within its kind's maximum.
 InputResult ValidateWallsRoof(const CWallsRoofValues& values);
 
 // OK: stores the fields in English units (nothing with no unit system selected), sets the

@@ -65,9 +65,14 @@ InputResult ValidateWindows(const CWindowsValues& v) {
                     if (value < 1) {
                         error = InputError{record + name,
                                            "Number of glass windows must\nbe greater than zero"};
+                    } else if (value > kMaxCount) {
+                        error = InputError{record + name, IntegerRangeMessage(1, kMaxCount)};
                     }
-                } else if (value < 0) {
+                } else if (!(value >= 0)) {
                     error = InputError{record + name, kNotNegativeMessage};
+                } else if (!WithinFieldMaximum(value, FieldKind::kLength)) {
+                    error = InputError{record + name,
+                                       NumberRangeMessage(0, FieldMaximum(FieldKind::kLength))};
                 }
             });
             if (error) return error;

@@ -32,8 +32,9 @@ CWindo WindowToPage(const CWindo& stored, int bEnglish);
 // The wizard as it opens: every page gets a copy of its orientation's list, in its unit.
 CWindowsValues FillWindows(CQuarnDoc& doc);
 
-// What Add and Update refuse: a quantity below 1, and (the fields take no minus sign) a
-// negative dimension. Fields are named by page and record, e.g. "SE[1].m_nQuantity".
+// What Add and Update refuse: a quantity below 1 or above the largest count, and (the fields
+// take no minus sign) a negative dimension, or one that is not finite or above the largest
+// length. Fields are named by page and record, e.g. "SE[1].m_nQuantity".
 InputResult ValidateWindows(const CWindowsValues& values);
 
 // Finish: every document list is replaced by its page's list, in ft; the windows-supplied

@@ -1,6 +1,7 @@
 // The hourly graph: two line charts, January to June above July to December, one coloured
 // curve with its own marker per month on a round vertical scale that always includes zero.
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -10,7 +11,18 @@
 #include "views/PageSetup.h"
 #include "views/ViewDrawing.h"
 
+namespace {
+// Largest magnitude a graph places: beyond it the scale's sums and steps could overflow.
+constexpr double kMaxPlottable = 1e300;
+// Spans below this have no round step a double can hold (10 to the power k overflows for the
+// decades of subnormal spans): such a graph is drawn on the scale of an all-zero one.
+constexpr double kMinSpan = 1e-300;
+}  // namespace
+
+bool IsPlottable(double value) { return std::isfinite(value) && std::fabs(value) <= kMaxPlottable; }
+
 GraphScale ComputeGraphScale(double minValue, double maxValue) {
+    if (!IsPlottable(minValue) || !IsPlottable(maxValue)) minValue = maxValue = 0;
     double P = 1;
     double N = 1;
     if (minValue >= 0 && maxValue > 0) {
@@ -24,7 +36,11 @@ GraphScale ComputeGraphScale(double minValue, double maxValue) {
         N = std::fabs(minValue);
     }
 
-    const double S = P + N;
+    double S = P + N;
+    if (!(S >= kMinSpan)) {
+        P = N = 1;
+        S = 2;
+    }
     const double kLog2 = std::log10(2.0);
     const double kLog5 = std::log10(5.0);
     double d = std::log10(S);
@@ -60,6 +76,15 @@ const char* GraphLabelFormat(double step) {
 }
 
 namespace {
+
+// A device coordinate from a position the scale computed; far outside any page it is held at
+// the edge of what an int carries, so no conversion overflows.
+int ToDevice(double y) {
+    constexpr double kLimit = 1e9;
+    if (!(y >= -kLimit)) return static_cast<int>(-kLimit);  // NaN too
+    if (!(y <= kLimit)) return static_cast<int>(kLimit);
+    return static_cast<int>(y);
+}
 
 // Colours of the six month positions of a chart, the same for the first and the second half.
 constexpr CanvasPen kMonthPens[6] = {
@@ -167,7 +192,32 @@ ScrollSizes DrawGraph(CQuarnDoc& doc, const ViewExtremes& extremes, ICanvas& can
         if (heights.bMake) canvas.SetFont(GraphFont(height, escapement));
     };
 
-    const GraphScale scale = ComputeGraphScale(extremes.m_dMinValue, extremes.m_dMaxValue);
+    // Values the graph cannot place are left out, and the scale comes from the others.
+    double values[12][25] = {};
+    int unplotted[2] = {0, 0};  // per chart
+    bool anyPlottable = false;
+    double minValue = 0;
+    double maxValue = 0;
+    for (int m = 1; m <= 12; ++m) {
+        for (int hour = 1; hour <= 24; ++hour) {
+            const double v = doc.GetViewValue(hour, m);
+            values[m - 1][hour] = v;
+            if (!IsPlottable(v)) {
+                ++unplotted[m <= 6 ? 0 : 1];
+                continue;
+            }
+            if (!anyPlottable) minValue = maxValue = v;
+            anyPlottable = true;
+            minValue = std::min(minValue, v);
+            maxValue = std::max(maxValue, v);
+        }
+    }
+    if (unplotted[0] + unplotted[1] == 0) {
+        // Every value is drawn: the scale of the view's own extremes, as always.
+        minValue = extremes.m_dMinValue;
+        maxValue = extremes.m_dMaxValue;
+    }
+    const GraphScale scale = ComputeGraphScale(minValue, maxValue);
     const double step = scale.dStep;
 
     const int u = W / 12;
@@ -186,26 +236,33 @@ ScrollSizes DrawGraph(CQuarnDoc& doc, const ViewExtremes& extremes, ICanvas& can
         const int shift = chart == 0 ? 0 : H + u;
         const int top = -2 * u - shift;
         const int bottom = -H - shift;
-        auto valueY = [&](double v) { return static_cast<int>(bottom + zeroOffset + v * yScale); };
-
-        double values[6][25] = {};
-        for (int i = 0; i < 6; ++i) {
-            for (int hour = 1; hour <= 24; ++hour) values[i][hour] = doc.GetViewValue(hour, m0 + i);
-        }
+        auto valueY = [&](double v) { return ToDevice(bottom + zeroOffset + v * yScale); };
+        const double(*chartValues)[25] = &values[m0 - 1];
 
         canvas.SetPen(kFramePen);
         canvas.Rectangle(left, top, right, bottom);
 
         for (int i = 0; i < 6; ++i) {
             canvas.SetPen(kMonthPens[i]);
-            canvas.MoveTo(hourX(1), valueY(values[i][1]));
-            for (int hour = 2; hour <= 24; ++hour)
-                canvas.LineTo(hourX(hour), valueY(values[i][hour]));
+            // A value left out breaks the curve; it goes on from the next one drawn.
+            bool drawing = false;
+            for (int hour = 1; hour <= 24; ++hour) {
+                const double v = chartValues[i][hour];
+                if (!IsPlottable(v)) {
+                    drawing = false;
+                } else if (drawing) {
+                    canvas.LineTo(hourX(hour), valueY(v));
+                } else {
+                    canvas.MoveTo(hourX(hour), valueY(v));
+                    drawing = true;
+                }
+            }
         }
         for (int i = 0; i < 6; ++i) {
             canvas.SetPen(kMonthPens[i]);
             for (int hour = 1; hour <= 24; ++hour) {
-                DrawMarker(canvas, i, hourX(hour), valueY(values[i][hour]));
+                const double v = chartValues[i][hour];
+                if (IsPlottable(v)) DrawMarker(canvas, i, hourX(hour), valueY(v));
             }
         }
 
@@ -240,7 +297,12 @@ ScrollSizes DrawGraph(CQuarnDoc& doc, const ViewExtremes& extremes, ICanvas& can
         selectFont(heights.nMiddle);
         canvas.SetTextAlign(kAlignCenter | kAlignBottom);
         const std::string period = chart == 0 ? "January To June - " : "July To December - ";
-        canvas.TextOut(xMid, top + 2 * t, period + doc.m_strProjectName);
+        std::string caption = period + doc.m_strProjectName;
+        if (unplotted[chart] > 0) {
+            caption += StrFormat(" (%d %s not drawn: not a finite number or too large)",
+                                 unplotted[chart], unplotted[chart] == 1 ? "value" : "values");
+        }
+        canvas.TextOut(xMid, top + 2 * t, caption);
 
         selectFont(heights.nLarge);
         canvas.TextOut(xMid, top + 8 * t, doc.m_strViewTitle);

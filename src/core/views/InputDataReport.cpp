@@ -149,7 +149,7 @@ Group InternalLoads(const CQuarnDoc& doc, const CReportUnits& units) {
         {"Installed Fluorescent Lamps :", StrFormat("%.0f %s", doc.GetFluorWatts(), "Watts")},
         {"Fluorescent Lamps Ballast Factor :", Plain(doc.GetBallastFactor())},
         {"Installed Incandescent Lamps :", StrFormat("%.0f %s", doc.GetIncandWatts(), "Watts")},
-        {"Total Occupants (All Categories) :", StrFormat("%d", doc.GetTotalOccupants())},
+        {"Total Occupants (All Categories) :", StrFormat("%lld", doc.GetTotalOccupants())},
         {"Hooded Elec/Steam Appliances :", units.ApplianceHeat(doc.GetHoodedElecBtuh())},
         {"Hooded Gas Appliances :", units.ApplianceHeat(doc.GetHoodedGasBtuh())},
         {"Unhooded Elec/Steam Appliances :", units.ApplianceHeat(doc.GetUnhoodedElecBtuh())},
