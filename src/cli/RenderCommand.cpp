@@ -1,5 +1,6 @@
 #include "RenderCommand.h"
 
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -117,7 +118,11 @@ int RunRender(CQuarnDoc& doc, int argc, char** args) {
         } else if (std::strcmp(args[i], "--print") == 0) {
             print = true;
         } else if (std::strcmp(args[i], "--page") == 0 && i + 1 < argc) {
-            page = std::atoi(args[++i]);
+            // atoi has no defined result out of range; an unreadable page is page 0, refused.
+            const char* text = args[++i];
+            const char* end = text + std::strlen(text);
+            const auto [ptr, ec] = std::from_chars(text, end, page);
+            if (ec != std::errc() || ptr != end) page = 0;
         } else if (std::strcmp(args[i], "--output-units") == 0) {
             if (!ParseOutputUnits(argc, args, i, units)) return 2;
         } else {
