@@ -12,9 +12,11 @@ namespace {
 
 struct InternalLoadsTest : NewProjectTest {
     CScopedInstallDir install;
-    // Each cell tells its file, row and column.
+    // Each cell tells its file, row and column: Label(1000 n + 100 r + c), scaled by a power of
+    // two (exactly) into the range of a cooling load factor.
+    static double Label(double code) { return code / 65536; }
     void WriteLabelled(int n) const {
-        install.WriteTable(n, [n](int r, int c) { return 1000.0 * n + 100 * r + c; });
+        install.WriteTable(n, [n](int r, int c) { return Label(1000.0 * n + 100 * r + c); });
     }
 };
 
@@ -24,15 +26,15 @@ TEST_F(InternalLoadsTest, LightsRowFollowsTheChoicesAndNoBClassOnlyTellsTheUser)
     doc->m_nAClass = 1;
     doc->m_nBClass = 30;
     doc->ReadLightsCLF();
-    EXPECT_EQ(doc->m_dCLFLights[0], 5700.0);
-    EXPECT_EQ(doc->m_dCLFLights[23], 5723.0);
+    EXPECT_EQ(doc->m_dCLFLights[0], Label(5700));
+    EXPECT_EQ(doc->m_dCLFLights[23], Label(5723));
 
     doc->m_nBClass = 0;
     doc->ReadLightsCLF();
     EXPECT_EQ(messages.messages, std::vector<std::string>{"No 'b' Classification for lights "
                                                           "selected.\nGo back to Page 7 of Data "
                                                           "Input Wizard."});
-    EXPECT_EQ(doc->m_dCLFLights[23], 5723.0);
+    EXPECT_EQ(doc->m_dCLFLights[23], Label(5723));
     install.Remove(5);  // the file is read before the classification is looked at
     doc->ReadLightsCLF();
     EXPECT_EQ(messages.fileErrors.size(), 1u);
@@ -59,7 +61,7 @@ TEST_F(InternalLoadsTest, HoursChoicesPickTheirRowsAndAMissingFileChangesNothing
     doc->m_nUnhoodedHoursSel = 9;
     doc->ReadPeopleCLF();
     doc->ReadUnhoodedCLF();
-    EXPECT_EQ(doc->m_dCLFPeople[24], 37524.0);
+    EXPECT_EQ(doc->m_dCLFPeople[24], Label(37524));
     EXPECT_EQ(doc->m_nOccupancyHours, 10);
     EXPECT_EQ(doc->m_dCLFUnhoodedAppl[24], 1.0);
     EXPECT_EQ(doc->m_nUnhoodedHours, 23);
@@ -67,7 +69,7 @@ TEST_F(InternalLoadsTest, HoursChoicesPickTheirRowsAndAMissingFileChangesNothing
     install.Remove(37);
     doc->m_nOccupancyHoursSel = 9;
     doc->ReadPeopleCLF();
-    EXPECT_EQ(doc->m_dCLFPeople[24], 37524.0);
+    EXPECT_EQ(doc->m_dCLFPeople[24], Label(37524));
     EXPECT_EQ(doc->m_nOccupancyHours, 10);
     EXPECT_EQ(messages.fileErrors.size(), 1u);
 }

@@ -16,9 +16,10 @@ struct OutdoorAirTest : NewProjectTest {
 };
 
 // A steam table with unequal temperature steps (1.5 and 2.5 F in turn) and properties that are
-// not linear in the row, so that a wrong bracket gives a wrong value.
+// not linear in the row, so that a wrong bracket gives a wrong value; scaled by a power of two
+// into what water at saturation can hold.
 double SteamTemp(int r) { return 2.0 * r + 0.5 * (r % 2); }
-double SteamProp(int r, int p) { return 1000.0 * (p + 1) + r * r + 0.1 * p * r; }
+double SteamProp(int r, int p) { return (1000.0 * (p + 1) + r * r + 0.1 * p * r) / 64; }
 
 void WriteSteamTable(const CScopedInstallDir& install) {
     install.WriteTable(75, [](int r, int c) {
