@@ -97,6 +97,19 @@ if(EXISTS "${WORK}/dat/qlex40.dat")
 endif()
 file(WRITE "${WORK}/dat/qlex41.dat" "short")
 run(FALSE "${CLI}" tables check "${WORK}/dat")
+# A file of the right size holding garbage: every value about 1.4e306.
+string(ASCII 127 byte)
+string(REPEAT "${byte}" 2800 garbage)
+file(WRITE "${WORK}/dat/qlex34.dat" "${garbage}")
+file(SIZE "${WORK}/dat/qlex34.dat" size)
+if(NOT size EQUAL 2800)
+  message(FATAL_ERROR "the garbage qlex34.dat is ${size} bytes")
+endif()
+run(FALSE "${CLI}" tables check "${WORK}/dat")
+if(NOT out MATCHES "qlex34.dat: row 1, column 1 holds 1.38242e\\+306, not a cooling load temperature difference \\(-40 to 150 F\\)\n"
+   OR NOT out MATCHES "qlex34.dat: 312 problems in all\n" OR NOT out MATCHES ", 2 with problems\n")
+  message(FATAL_ERROR "check does not report the garbage file: ${out}")
+endif()
 
 # Recalculation and the JSON dump.
 run(TRUE "${CLI}" recalc "${WORK}/a.Spc" "${WORK}/r.Spc")

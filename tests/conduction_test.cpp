@@ -19,9 +19,11 @@ struct ConductionTest : NewProjectTest {
             std::count_if(messages.fileErrors.begin(), messages.fileErrors.end(),
                           [&](const std::string& e) { return e.find(name) != std::string::npos; }));
     }
-    // Each cell tells its file, row and column.
+    // Each cell tells its file, row and column: Label(1000 n + 100 r + c), scaled by a power of
+    // two (exactly) into the range of a temperature difference and of a correction.
+    static double Label(double code) { return code / 1024; }
     void WriteLabelled(int n) const {
-        install.WriteTable(n, [n](int r, int c) { return 1000.0 * n + 100 * r + c; });
+        install.WriteTable(n, [n](int r, int c) { return Label(1000.0 * n + 100 * r + c); });
     }
 };
 
@@ -30,14 +32,14 @@ TEST_F(ConductionTest, EachChoiceReadsItsFileAndNoGroupReadsNone) {
     doc->m_nRoofType = 4;
     doc->m_nSuspendedCeiling = 0;
     doc->ReadRoofCLTD();
-    EXPECT_EQ(doc->m_dCLTDRoof[7], 34507.0);
+    EXPECT_EQ(doc->m_dCLTDRoof[7], Label(34507));
     doc->m_nSuspendedCeiling = 1;
     doc->ReadRoofCLTD();
-    EXPECT_EQ(doc->m_dCLTDRoof[7], 33507.0);
+    EXPECT_EQ(doc->m_dCLTDRoof[7], Label(33507));
     for (int group = 1; group <= 7; ++group) {
         doc->m_nWallGroup = 10 * group;
         doc->ReadWallCLTD();
-        EXPECT_EQ(doc->m_dCLTDWall[8][24], 1000.0 * (25 + group) + 824);
+        EXPECT_EQ(doc->m_dCLTDWall[8][24], Label(1000.0 * (25 + group) + 824));
     }
     ASSERT_TRUE(messages.messages.empty());
 
@@ -49,7 +51,7 @@ TEST_F(ConductionTest, EachChoiceReadsItsFileAndNoGroupReadsNone) {
                                                           "Go back to Page 6 of the Gen. Data "
                                                           "Input Wizard."});
     EXPECT_TRUE(messages.fileErrors.empty());
-    EXPECT_EQ(doc->m_dCLTDWall[8][24], 32824.0);
+    EXPECT_EQ(doc->m_dCLTDWall[8][24], Label(32824));
 }
 
 TEST_F(ConductionTest, AMissingWallFileIsReportedOncePerRecalculationAndTheOldTableKept) {
@@ -60,7 +62,7 @@ TEST_F(ConductionTest, AMissingWallFileIsReportedOncePerRecalculationAndTheOldTa
     doc->RecalcGeneralData();
     doc->FinishInput();
     EXPECT_EQ(ErrorsNaming("qlex26.dat"), 1);
-    EXPECT_EQ(doc->m_dCLTDWall[3][14], 26314.0);
+    EXPECT_EQ(doc->m_dCLTDWall[3][14], Label(26314));
 }
 
 TEST_F(ConductionTest, LatitudeBracketsIncludeTheLowerBoundOnlyAndServeTheSouth) {
@@ -69,7 +71,7 @@ TEST_F(ConductionTest, LatitudeBracketsIncludeTheLowerBoundOnlyAndServeTheSouth)
                                       std::pair{24.0, 11000.0}, std::pair{-20.0, 18500.0}}) {
         doc->m_dLatitude = latitude;
         doc->ReadLatitudeCorrection();
-        EXPECT_EQ(doc->m_dLM[7][9], expected + 709) << latitude;
+        EXPECT_EQ(doc->m_dLM[7][9], Label(expected + 709)) << latitude;
     }
     // 24 degrees is read with the 32-degree file.
     install.Remove(12);
@@ -87,7 +89,7 @@ struct ConductionFormulaTest : ConductionTest {
         ConductionTest::SetUp();
         install.WriteTable(26, [](int r, int c) { return c + 2.0 * r; });
         install.WriteTable(10, [](int r, int c) { return 1.0 * (r - c); });
-        install.WriteTable(11, [](int, int) { return 1000.0; });
+        install.WriteTable(11, [](int, int) { return 30.0; });
         install.WriteTable(34, [](int r, int c) { return c * 0.5 + r; });
         doc->m_dLatitude = 16.0;
         doc->m_nWallGroup = 10;

@@ -215,8 +215,9 @@ struct GlassBlocksTest : EnvelopeTest {
     CScopedInstallDir install;
     void SetUp() override {
         EnvelopeTest::SetUp();
-        install.WriteTable(1, [](int r, int c) { return 1000 + r * 100 + c; });
-        install.WriteTable(2, [](int r, int c) { return 2000 + r * 100 + c; });
+        // Factors that name their file, row and column, scaled exactly below 1.
+        install.WriteTable(1, [](int r, int c) { return (1000 + r * 100 + c) / 65536.0; });
+        install.WriteTable(2, [](int r, int c) { return (2000 + r * 100 + c) / 65536.0; });
     }
 };
 
@@ -245,7 +246,7 @@ TEST_F(GlassBlocksTest, ShadeChoiceSetsPropertiesAndFactorsThenRecalculates) {
     EXPECT_EQ(doc->m_dGlassBlockUHeat, 0.38);
     EXPECT_EQ(doc->m_dGlassBlockSCSun, 0.44);
     EXPECT_EQ(doc->m_dGlassBlockSCShade, 0.34);
-    EXPECT_EQ(doc->m_dCLFGlassBlock[5][7], 2000 + 5 * 100 + 7);  // the shaded table
+    EXPECT_EQ(doc->m_dCLFGlassBlock[5][7], (2000 + 5 * 100 + 7) / 65536.0);  // the shaded table
     EXPECT_EQ(doc->m_bGlassBlocksSupplied, 1);
     EXPECT_TRUE(doc->IsModified());
     const double shaded = doc->m_dHeatLoss[5];
@@ -255,7 +256,7 @@ TEST_F(GlassBlocksTest, ShadeChoiceSetsPropertiesAndFactorsThenRecalculates) {
     ApplyGlassBlocks(*doc, v);
     EXPECT_EQ(doc->m_dGlassBlockUHeat, 0.43);
     EXPECT_EQ(doc->m_dGlassBlockSCSun, 0.65);
-    EXPECT_NE(doc->m_dCLFGlassBlock[5][7], 2000 + 5 * 100 + 7);
+    EXPECT_NE(doc->m_dCLFGlassBlock[5][7], (2000 + 5 * 100 + 7) / 65536.0);
     EXPECT_DOUBLE_EQ(shaded / doc->m_dHeatLoss[5], 0.38 / 0.43);
 }
 

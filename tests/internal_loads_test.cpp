@@ -13,9 +13,11 @@ namespace {
 
 struct InternalLoadsTest : NewProjectTest {
     CScopedInstallDir install;
-    // Each cell tells its file, row and column.
+    // Each cell tells its file, row and column: Label(1000 n + 100 r + c), scaled by a power of
+    // two (exactly) into the range of a cooling load factor.
+    static double Label(double code) { return code / 65536; }
     void WriteLabelled(int n) const {
-        install.WriteTable(n, [n](int r, int c) { return 1000.0 * n + 100 * r + c; });
+        install.WriteTable(n, [n](int r, int c) { return Label(1000.0 * n + 100 * r + c); });
     }
 };
 
@@ -25,15 +27,15 @@ TEST_F(InternalLoadsTest, LightsRowFollowsTheChoicesAndNoBClassOnlyTellsTheUser)
     doc->m_nAClass = 1;
     doc->m_nBClass = 30;
     doc->ReadLightsCLF();
-    EXPECT_EQ(doc->m_dCLFLights[0], 5700.0);
-    EXPECT_EQ(doc->m_dCLFLights[23], 5723.0);
+    EXPECT_EQ(doc->m_dCLFLights[0], Label(5700));
+    EXPECT_EQ(doc->m_dCLFLights[23], Label(5723));
 
     doc->m_nBClass = 0;
     doc->ReadLightsCLF();
     EXPECT_EQ(messages.messages, std::vector<std::string>{"No 'b' Classification for lights "
                                                           "selected.\nGo back to Page 7 of Data "
                                                           "Input Wizard."});
-    EXPECT_EQ(doc->m_dCLFLights[23], 5723.0);
+    EXPECT_EQ(doc->m_dCLFLights[23], Label(5723));
     install.Remove(5);  // the file is read before the classification is looked at
     doc->ReadLightsCLF();
     EXPECT_EQ(messages.fileErrors.size(), 1u);
@@ -53,6 +55,42 @@ TEST_F(InternalLoadsTest, PeopleAt80FMoveGainFromSensibleToLatent) {
     EXPECT_DOUBLE_EQ(doc->m_dPeopleGain[10][0] + doc->m_dPeopleGain[10][1], 635 + 1165);
 }
 
+// Every occupancy category against the table of heat gain per person: the published sensible
+// and latent rates at a 78 F room (ASHRAE's rates of heat gain from occupants of conditioned
+// spaces), and at 75 F, where each degree below 78 moves the category's shift (7.083 .. 15.83
+// Btu/h) from latent back to sensible heat.
+TEST_F(InternalLoadsTest, PeopleGainsOfEveryCategoryAt78FAndAt75F) {
+    struct Gains {
+        const char* category;
+        double sensible78, latent78, sensible75, latent75;
+    };
+    const Gains table[kOccupancyCategories] = {
+        {"seated at rest: theater, movie", 210, 140, 231.249, 118.751},
+        {"very light work: office, hotel, apartment", 230, 190, 253.751, 166.249},
+        {"seated, eating: restaurant", 255, 325, 287.49, 292.51},
+        {"light work: office, hotel, apartment", 255, 255, 281.25, 228.75},
+        {"light work: retail store, bank", 315, 325, 341.25, 298.75},
+        {"light bench work: factory", 345, 435, 388.74, 391.26},
+        {"light machine work: factory", 345, 695, 392.49, 647.51},
+        {"bowling", 345, 615, 392.49, 567.51},
+        {"moderate dancing", 405, 875, 450, 830},
+        {"heavy machine work: factory", 565, 1035, 603.76, 996.24},
+        {"heavy work, athletics: gymnasium", 635, 1165, 673.76, 1126.24},
+    };
+    doc->m_dInsideDBCool = 78.0;
+    doc->AdjustPeopleGains();
+    for (int i = 0; i < kOccupancyCategories; ++i) {
+        EXPECT_EQ(doc->m_dPeopleGain[i][0], table[i].sensible78) << table[i].category;
+        EXPECT_EQ(doc->m_dPeopleGain[i][1], table[i].latent78) << table[i].category;
+    }
+    doc->m_dInsideDBCool = 75.0;
+    doc->AdjustPeopleGains();
+    for (int i = 0; i < kOccupancyCategories; ++i) {
+        EXPECT_DOUBLE_EQ(doc->m_dPeopleGain[i][0], table[i].sensible75) << table[i].category;
+        EXPECT_DOUBLE_EQ(doc->m_dPeopleGain[i][1], table[i].latent75) << table[i].category;
+    }
+}
+
 TEST_F(InternalLoadsTest, HoursChoicesPickTheirRowsAndAMissingFileChangesNothing) {
     WriteLabelled(37);
     WriteLabelled(36);
@@ -60,7 +98,7 @@ TEST_F(InternalLoadsTest, HoursChoicesPickTheirRowsAndAMissingFileChangesNothing
     doc->m_nUnhoodedHoursSel = 9;
     doc->ReadPeopleCLF();
     doc->ReadUnhoodedCLF();
-    EXPECT_EQ(doc->m_dCLFPeople[24], 37524.0);
+    EXPECT_EQ(doc->m_dCLFPeople[24], Label(37524));
     EXPECT_EQ(doc->m_nOccupancyHours, 10);
     EXPECT_EQ(doc->m_dCLFUnhoodedAppl[24], 1.0);
     EXPECT_EQ(doc->m_nUnhoodedHours, 23);
@@ -68,7 +106,7 @@ TEST_F(InternalLoadsTest, HoursChoicesPickTheirRowsAndAMissingFileChangesNothing
     install.Remove(37);
     doc->m_nOccupancyHoursSel = 9;
     doc->ReadPeopleCLF();
-    EXPECT_EQ(doc->m_dCLFPeople[24], 37524.0);
+    EXPECT_EQ(doc->m_dCLFPeople[24], Label(37524));
     EXPECT_EQ(doc->m_nOccupancyHours, 10);
     EXPECT_EQ(messages.fileErrors.size(), 1u);
 }

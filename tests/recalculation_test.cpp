@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "calc/PeakSearch.h"
 #include "document/QuarnDoc.h"
@@ -279,6 +280,27 @@ TEST_F(RecalculationTest, MissingChoicesAndFilesAreReportedAndTheRunGoesOn) {
     EXPECT_EQ(std::memcmp(doc->m_dCLFLights, before->m_dCLFLights, sizeof doc->m_dCLFLights), 0);
     EXPECT_EQ(std::memcmp(doc->m_dCLFPeople, before->m_dCLFPeople, sizeof doc->m_dCLFPeople), 0);
     EXPECT_EQ(updates, 1);
+}
+
+// A reference file of the right size holding garbage is damaged like a short one: reported, and
+// the run goes on with the rows already in the document, so every number stays as it was.
+TEST_F(RecalculationTest, DamagedValuesInAFileOfTheRightSizeAreReportedAndNotUsed) {
+    doc->m_nSuspendedCeiling = 0;  // the roof reads qlex34
+    Recalculate();
+    const auto before = std::make_unique<CQuarnDocData>(*doc);
+    install.WriteBytes(34, std::vector<uint8_t>(2800, 0x4a));  // every value 7.7e49
+    install.WriteTable(75, [](int r, int c) { return r == 100 && c == 4 ? std::nan("") : 0.0; });
+    messages.Clear();
+    Recalculate();
+    ASSERT_EQ(messages.fileErrors.size(), 2u);
+    EXPECT_NE(messages.fileErrors[0].find("qlex34.dat: The reference data file is damaged"),
+              std::string::npos)
+        << messages.fileErrors[0];
+    EXPECT_NE(messages.fileErrors[1].find("qlex75.dat: The reference data file is damaged"),
+              std::string::npos)
+        << messages.fileErrors[1];
+    EXPECT_TRUE(static_cast<const CQuarnDocData&>(*doc) == *before);
+    EXPECT_LT(doc->m_tblTotal[15][7], 100.0);
 }
 
 TEST_F(RecalculationTest, ANewProjectWithoutAStationStaysFinite) {

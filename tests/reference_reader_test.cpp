@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+#include <vector>
+
 #include "calc/PeakSearch.h"
 #include "support/InstallDir.h"
 #include "tables/ReferenceReader.h"
@@ -50,10 +54,48 @@ TEST(ReferenceReader, MissingAndDamagedFilesAreReportedAndReadNothing) {
     EXPECT_FALSE(ReadReferenceTable(26, messages, table));
     EXPECT_NE(messages.fileErrors[1].find("damaged"), std::string::npos);
 
-    install.WriteTable(26, [](int r, int c) { return r * 100.0 + c; });
+    install.WriteTable(26, [](int r, int c) { return (r * 100.0 + c) / 8; });
     EXPECT_TRUE(ReadReferenceTable(26, messages, table));
-    EXPECT_EQ(table.At(8, 24), 824.0);
+    EXPECT_EQ(table.At(8, 24), 103.0);
     EXPECT_EQ(messages.fileErrors.size(), 2u);
+}
+
+// A file of the right size whose values no such table can hold (garbage, a NaN, one cell out of
+// range) is damaged like one of the wrong size: reported by name and cause, nothing returned.
+TEST(ReferenceReader, FilesOfTheRightSizeWithUnsoundValuesAreDamagedAndReadNothing) {
+    CScopedInstallDir install;
+    CRecordingMessages messages;
+    TableData table;
+    install.WriteBytes(34, std::vector<uint8_t>(2800, 0x7f));  // every value about 1.4e306
+    EXPECT_FALSE(ReadReferenceTable(34, messages, table));
+    EXPECT_TRUE(table.values.empty());
+    ASSERT_EQ(messages.fileErrors.size(), 1u);
+    const std::string& garbage = messages.fileErrors[0];
+    EXPECT_NE(garbage.find("qlex34.dat: The reference data file is damaged: row 1, column 1 holds"),
+              std::string::npos)
+        << garbage;
+    EXPECT_NE(garbage.find("not a cooling load temperature difference (-40 to 150 F)"),
+              std::string::npos)
+        << garbage;
+    EXPECT_NE(garbage.find("(312 problems in all)."), std::string::npos) << garbage;
+
+    install.WriteTable(34, [](int r, int c) { return r == 5 && c == 7 ? std::nan("") : 20.0; });
+    EXPECT_FALSE(ReadReferenceTable(34, messages, table));
+    ASSERT_EQ(messages.fileErrors.size(), 2u);
+    EXPECT_NE(messages.fileErrors[1].find("damaged: row 5, column 7 is not a finite number."),
+              std::string::npos)
+        << messages.fileErrors[1];
+
+    install.WriteTable(34, [](int r, int c) { return r == 13 && c == 24 ? 4.4e32 : 20.0; });
+    EXPECT_FALSE(ReadReferenceTable(34, messages, table));
+    ASSERT_EQ(messages.fileErrors.size(), 3u);
+    EXPECT_NE(messages.fileErrors[2].find("row 13, column 24 holds 4.4e+32"), std::string::npos)
+        << messages.fileErrors[2];
+
+    // The labels may hold anything finite; the table then reads.
+    install.WriteTable(34, [](int r, int c) { return r == 0 || c == 0 ? 1e6 : 20.0; });
+    EXPECT_TRUE(ReadReferenceTable(34, messages, table));
+    EXPECT_EQ(messages.fileErrors.size(), 3u);
 }
 
 TEST(ReferenceReader, LatitudeTablesInterpolateEveryCellAndNeedBothFiles) {
@@ -64,12 +106,16 @@ TEST(ReferenceReader, LatitudeTablesInterpolateEveryCellAndNeedBothFiles) {
     table[3][4] = -99;
     EXPECT_FALSE(ReadInterpolatedLatitudeTable(LatitudeCorrectionBracket(20.0), messages, table));
     EXPECT_EQ(table[3][4], -99);  // nothing written without the second file
-    install.WriteTable(11, [](int r, int c) { return 2.0 * (r + c); });
+    install.WriteTable(11, [](int r, int c) { return 1.5 * (r + c); });
     ASSERT_TRUE(ReadInterpolatedLatitudeTable(LatitudeCorrectionBracket(20.0), messages, table));
-    EXPECT_DOUBLE_EQ(table[3][4], 10.5);  // halfway between 7 and 14
+    EXPECT_DOUBLE_EQ(table[3][4], 8.75);  // halfway between 7 and 10.5
     EXPECT_DOUBLE_EQ(table[0][0], 0.0);   // labels are interpolated too
     ASSERT_TRUE(ReadInterpolatedLatitudeTable(LatitudeCorrectionBracket(16.0), messages, table));
-    EXPECT_DOUBLE_EQ(table[3][4], 7.0);  // exactly 16: the lower file unchanged
+    EXPECT_DOUBLE_EQ(table[3][4], 7.0);                     // exactly 16: the lower file unchanged
+    install.WriteTable(11, [](int, int) { return 99.0; });  // no correction is that large
+    table[3][4] = -99;
+    EXPECT_FALSE(ReadInterpolatedLatitudeTable(LatitudeCorrectionBracket(20.0), messages, table));
+    EXPECT_EQ(table[3][4], -99);  // nothing written with a damaged second file
 }
 
 TEST(PeakSearch, TiesKeepTheEarliestHourThenMonth) {

@@ -11,8 +11,14 @@ namespace {
 constexpr int kSteamTableFile = 75;
 constexpr int kSteamFirstRow = 1;
 constexpr int kSteamLastScannedRow = 195;  // its bracket reaches row 196, the last one
+constexpr int kSteamLastRow = 196;
 constexpr int kSteamTempColumn = 1;
 constexpr int kSteamProperties = 6;  // columns 2..7
+// The properties of the condensed phase under the vapour: ice at or below the triple point of
+// water, 32.018 F, liquid above it.
+constexpr int kCondensedEnthalpy = 2;
+constexpr int kCondensedEntropy = 4;
+constexpr double kTriplePointF = 32.018;
 
 // The six properties of the steam table at temperature t. Rows are scanned in order and the
 // last row at or below t opens the bracket, so t beyond the last row extrapolates from the top
@@ -32,6 +38,20 @@ void SteamProperties(const TableData& table, double t, double* properties) {
     const double x1 = table.At(hi, kSteamTempColumn);
     for (int p = 0; p < kSteamProperties; ++p) {
         properties[p] = Interpolate(x0, t, x1, table.At(lo, p + 2), table.At(hi, p + 2));
+    }
+
+    // A bracket with ice in one row and water in the other (32 and 33 F) would mix the two
+    // phases' enthalpies, which differ by the heat of fusion. The condensed phase's properties
+    // come instead from the two nearest rows of t's own phase, extrapolated over the short way
+    // from the nearer one.
+    if (!(x0 <= kTriplePointF && x1 > kTriplePointF)) return;
+    const int a = t > kTriplePointF ? hi : lo - 1;
+    const int b = a + 1;
+    if (a < kSteamFirstRow || b > kSteamLastRow) return;
+    const double xa = table.At(a, kSteamTempColumn);
+    const double xb = table.At(b, kSteamTempColumn);
+    for (int p : {kCondensedEnthalpy, kCondensedEntropy}) {
+        properties[p] = Interpolate(xa, t, xb, table.At(a, p + 2), table.At(b, p + 2));
     }
 }
 

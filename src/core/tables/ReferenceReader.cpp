@@ -20,8 +20,16 @@ bool ReadReferenceTable(int number, IUserMessages& messages, TableData& table) {
     }
     std::string cause;
     switch (ReadTableFile(path, *shape, table, cause)) {
-        case TableFileRead::kRead:
-            return true;
+        case TableFileRead::kRead: {
+            // Values no such table can hold would flow into every load: the file is damaged.
+            const std::vector<std::string> problems = CheckTable(table, number);
+            if (problems.empty()) return true;
+            table = TableData{};
+            cause = problems.front();
+            if (problems.size() > 1) cause += StrFormat(" (%zu problems in all)", problems.size());
+            messages.ReportFileError(path, "The reference data file is damaged: " + cause + ".");
+            return false;
+        }
         case TableFileRead::kUnreadable:
             messages.ReportFileError(path, cause);
             return false;

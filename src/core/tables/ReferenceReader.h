@@ -7,8 +7,9 @@
 double Interpolate(double x0, double x, double x1, double y0, double y1);
 
 // Reads data file NN from the installation folder (g_strInstallDir) whole. A file that cannot
-// be opened, or that does not hold exactly its table, is reported (naming the file and the
-// cause) and nothing is returned: the caller leaves its document table as it was.
+// be opened, that does not hold exactly its table, or whose values are not sound (CheckTable) is
+// reported (naming the file and the cause) and nothing is returned: the caller leaves its
+// document table as it was.
 bool ReadReferenceTable(int number, IUserMessages& messages, TableData& table);
 
 // The pair of latitude files that brackets a station latitude, lower bound inclusive, upper

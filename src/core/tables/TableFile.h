@@ -35,8 +35,11 @@ enum class TableFileRead { kRead, kUnreadable, kWrongSize };
 TableFileRead ReadTableFile(const std::string& path, const DataFileShape& shape, TableData& table,
                             std::string& cause);
 
-// Problems a data file must not have: non-finite values, and for the steam table temperatures
-// that do not ascend. Empty when the table is sound.
+// Problems a data file must not have: non-finite values, data values outside the physical range
+// of the file's kind (cooling load factors 0..1.2, CLTD -40..150 F, LM -40..40 F, shading
+// coefficients 0..1.5, SHGF 0..400 Btu/h sq ft), and for the steam table properties that water at
+// saturation cannot have or temperatures and pressures that do not ascend. Labels (row 0,
+// column 0) need only be finite. Empty when the table is sound.
 std::vector<std::string> CheckTable(const TableData& table, int number);
 
 // The table as aligned text, one row a line.
