@@ -59,6 +59,9 @@ struct InputDataReportTest : NewProjectTest {
         doc->m_dGroundTemp = 50.0;
         doc->m_dFluorWatts = 1500.0;
         doc->m_dMotorInDrivenInKW = 2.5;
+        doc->m_dMotorOutDrivenInKW = 0.75;
+        doc->m_dMotorInDrivenOutKW = 1.25;
+        doc->m_dElecEquipKW = 15.0;
         doc->m_nOccupants[0] = 3;
         doc->m_nOccupants[10] = 4;
         doc->m_dSkySC[1] = 0.55;
@@ -193,7 +196,24 @@ TEST_F(InputDataReportTest, MetricValues) {
     EXPECT_EQ(CopyValue(copy, "Heating, Design Ground Temp :"), "10.00 Deg C");
     // Lamps, motors, occupants and infiltration are the same in both systems.
     EXPECT_EQ(CopyValue(copy, "Installed Fluorescent Lamps :"), "1500 Watts");
-    EXPECT_EQ(CopyValue(copy, "Motor In, Driven Equip In Space :"), "2.50 Watts");
+    EXPECT_EQ(CopyValue(copy, "Motor In, Driven Equip In Space :"), "2.50 kW");
     EXPECT_EQ(CopyValue(copy, "Total Occupants (All Categories) :"), "7");
     EXPECT_EQ(CopyValue(copy, "Cooling Infiltration Rate :"), "0.50 Air Changes/Hr");
+}
+
+// Motors and electronic equipment are entered in kilowatts and printed as such, unconverted,
+// in both unit systems; the lamps beside them stay in watts.
+TEST_F(InputDataReportTest, KilowattLinesInBothUnitSystems) {
+    FillInputs();
+    for (const int units : {0, 1}) {
+        SCOPED_TRACE(units);
+        doc->m_nOutputUnits = units;
+        const std::string copy = ScreenCopy();
+        EXPECT_EQ(CopyValue(copy, "Motor In, Driven Equip In Space :"), "2.50 kW");
+        EXPECT_EQ(CopyValue(copy, "Motor Out, Driven Equip In Space :"), "0.75 kW");
+        EXPECT_EQ(CopyValue(copy, "Motor In, Driven Equip Out Space :"), "1.25 kW");
+        EXPECT_EQ(CopyValue(copy, "Electronic Equipment :"), "15.00 kW");
+        EXPECT_EQ(CopyValue(copy, "Installed Fluorescent Lamps :"), "1500 Watts");
+        EXPECT_EQ(CopyValue(copy, "Installed Incandescent Lamps :"), "0 Watts");
+    }
 }

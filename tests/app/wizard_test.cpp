@@ -323,6 +323,56 @@ class WizardTest : public QObject {
         QCOMPARE(page->findChild<QLineEdit*>("projectName")->text().size(), 34);
     }
 
+    // Texts of the original program's files are 8-bit (Latin-1 like); JSON gives UTF-8.
+    void page1KeepsProjectTextsByteForByte() {
+        OfficeDoc office;
+        QVERIFY(office.ok);
+        const std::string name = "B\xE2timent Sud, Z\xFCrich";
+        const std::string designer = "J. M\xFCller";
+        const std::string address = "Stra\xDF\x65 7, Z\xFCrich";  // "Straße 7"
+        const std::string date = "1er ao\xFBt";
+        office.doc.m_strProjectName = name;
+        office.doc.m_strProjectDesigner = designer;
+        office.doc.m_strProjectAddress = address;
+        office.doc.m_strProjectDate = date;
+        office.doc.m_strCityName = "Z\xFCrich";
+        office.doc.m_strCityRegion = "Gen\xE8ve";
+        QString shownName, shownCaption;
+        QVERIFY(RunWizard(office.doc, [&](CProjSheet& sheet) {
+            shownName = sheet.Page(1)->findChild<QLineEdit*>("projectName")->text();
+            shownCaption = sheet.Page(1)->findChild<QLabel*>("stationCaption")->text();
+            FinishThrough(sheet);
+        }));
+        QCOMPARE(shownName, QString::fromUtf8("B\u00e2timent Sud, Z\u00fcrich"));
+        QCOMPARE(shownCaption,
+                 QString::fromUtf8("Current Weather Station: Z\u00fcrich, Gen\u00e8ve"));
+        QCOMPARE(office.doc.m_strProjectName, name);
+        QCOMPARE(office.doc.m_strProjectDesigner, designer);
+        QCOMPARE(office.doc.m_strProjectAddress, address);
+        QCOMPARE(office.doc.m_strProjectDate, date);
+        QCOMPARE(office.doc.m_strCityName, std::string("Z\xFCrich"));
+        QTemporaryDir dir;
+        QVERIFY(Saved(office.doc, dir.filePath("latin1.Spc")).contains(name.c_str()));
+
+        // Typed text: 8-bit where every character fits a byte, else UTF-8; unchanged UTF-8 (as
+        // a description gives it) stays UTF-8. Each reads back as typed.
+        office.doc.m_strProjectDesigner = "Z\xC3\xBCrich";
+        QVERIFY(RunWizard(office.doc, [&](CProjSheet& sheet) {
+            sheet.Page(1)
+                ->findChild<QLineEdit*>("projectName")
+                ->setText(QString::fromUtf8("Gen\u00e8ve"));
+            sheet.Page(1)
+                ->findChild<QLineEdit*>("projectAddress")
+                ->setText(QString::fromUtf8("\u0141\u00f3d\u017a"));
+            FinishThrough(sheet);
+        }));
+        QCOMPARE(office.doc.m_strProjectName, std::string("Gen\xE8ve"));
+        QCOMPARE(office.doc.m_strProjectAddress, std::string("\xC5\x81\xC3\xB3\x64\xC5\xBA"));
+        QCOMPARE(office.doc.m_strProjectDesigner, std::string("Z\xC3\xBCrich"));
+        QCOMPARE(ToQString(office.doc.m_strProjectAddress),
+                 QString::fromUtf8("\u0141\u00f3d\u017a"));
+    }
+
     void page1SearchHidesOtherStationsOnly() {
         std::unique_ptr<CProjPageBase> page(CreateProjPage1(nullptr));
         page->LoadValues(CGeneralDataValues{});

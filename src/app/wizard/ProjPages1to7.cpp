@@ -15,6 +15,7 @@
 #include <map>
 #include <type_traits>
 
+#include "AppStrings.h"
 #include "NumEdit.h"
 #include "ProjPage.h"
 #include "TreeWidgetCtrl.h"
@@ -164,11 +165,12 @@ class CProjPage1 : public CProjPageBase {
     }
 
     void LoadValues(const CGeneralDataValues& v) override {
-        m_pName->setText(Q(v.m_strProjectName));
-        m_pDesigner->setText(Q(v.m_strProjectDesigner));
-        m_pAddress->setText(Q(v.m_strProjectAddress));
-        m_pDate->setText(Q(v.m_strProjectDate));
-        m_pCaption->setText(Q(v.strStationCaption));
+        // Project texts and the station names of a loaded file are 8-bit.
+        m_pName->setText(ToQString(v.m_strProjectName));
+        m_pDesigner->setText(ToQString(v.m_strProjectDesigner));
+        m_pAddress->setText(ToQString(v.m_strProjectAddress));
+        m_pDate->setText(ToQString(v.m_strProjectDate));
+        m_pCaption->setText(ToQString(v.strStationCaption));
         m_pTree->clear();
         PopulateCityTree(&m_tree);
         ResetTree(m_pTree);
@@ -176,10 +178,10 @@ class CProjPage1 : public CProjPageBase {
     }
 
     bool StoreValues(CGeneralDataValues& v, QString& message, QWidget*& focus) override {
-        v.m_strProjectName = m_pName->text().toStdString();
-        v.m_strProjectDesigner = m_pDesigner->text().toStdString();
-        v.m_strProjectAddress = m_pAddress->text().toStdString();
-        v.m_strProjectDate = m_pDate->text().toStdString();
+        v.m_strProjectName = ToProjectText(m_pName->text(), v.m_strProjectName);
+        v.m_strProjectDesigner = ToProjectText(m_pDesigner->text(), v.m_strProjectDesigner);
+        v.m_strProjectAddress = ToProjectText(m_pAddress->text(), v.m_strProjectAddress);
+        v.m_strProjectDate = ToProjectText(m_pDate->text(), v.m_strProjectDate);
         // Index 0 (nothing chosen on this visit) keeps the project's station on Finish.
         v.m_nCityIndex = m_selection.nCode;
         v.m_strCityName = m_selection.strLeaf;
@@ -455,7 +457,7 @@ class CProjPage6 : public CProjPageBase {
     }
     void LoadValues(const CGeneralDataValues& v) override {
         m_tree.Load();
-        m_pCaption->setText(Q(v.strWallGroupCaption).left(200));
+        m_pCaption->setText(ToQString(v.strWallGroupCaption).left(200));
     }
     bool StoreValues(CGeneralDataValues& v, QString& message, QWidget*& focus) override {
         // A node (data 0) is no choice: the project's group stays.
@@ -532,7 +534,7 @@ class CProjPage7 : public CProjPageBase {
         m_hours.Set(v.m_nLightHoursSel);
         m_aClass.Set(v.m_nAClass);
         m_tree.Load();
-        m_pCaption->setText(Q(v.strBClassCaption));
+        m_pCaption->setText(ToQString(v.strBClassCaption));
     }
     bool StoreValues(CGeneralDataValues& v, QString& message, QWidget*& focus) override {
         v.m_nLightOnHour = m_pOnHour->value();

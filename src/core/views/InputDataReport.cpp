@@ -143,7 +143,8 @@ Group GlassBlocks(const CQuarnDoc& doc, const CReportUnits& units) {
     return lines;
 }
 
-// Lamps, motors and electronic equipment are shown as stored, under the one unit word "Watts".
+// Lamps, motors and electronic equipment are shown as stored in both unit systems: lamps in
+// watts, motors and electronic equipment in kilowatts, as they are entered.
 Group InternalLoads(const CQuarnDoc& doc, const CReportUnits& units) {
     return {
         {"Installed Fluorescent Lamps :", StrFormat("%.0f %s", doc.GetFluorWatts(), "Watts")},
@@ -155,12 +156,12 @@ Group InternalLoads(const CQuarnDoc& doc, const CReportUnits& units) {
         {"Unhooded Elec/Steam Appliances :", units.ApplianceHeat(doc.GetUnhoodedElecBtuh())},
         {"Unhooded Gas Appliances :", units.ApplianceHeat(doc.GetUnhoodedGasBtuh())},
         {"Motor In, Driven Equip In Space :",
-         StrFormat("%.2f %s", doc.GetMotorInDrivenInKW(), "Watts")},
+         StrFormat("%.2f %s", doc.GetMotorInDrivenInKW(), "kW")},
         {"Motor Out, Driven Equip In Space :",
-         StrFormat("%.2f %s", doc.GetMotorOutDrivenInKW(), "Watts")},
+         StrFormat("%.2f %s", doc.GetMotorOutDrivenInKW(), "kW")},
         {"Motor In, Driven Equip Out Space :",
-         StrFormat("%.2f %s", doc.GetMotorInDrivenOutKW(), "Watts")},
-        {"Electronic Equipment :", StrFormat("%.2f %s", doc.GetElecEquipKW(), "Watts")},
+         StrFormat("%.2f %s", doc.GetMotorInDrivenOutKW(), "kW")},
+        {"Electronic Equipment :", StrFormat("%.2f %s", doc.GetElecEquipKW(), "kW")},
     };
 }
 
