@@ -620,14 +620,14 @@ void CMainFrame::OnProjectCommand(int commandId) {
     }
 }
 
-void CMainFrame::ShowInputDialog(CModelessInputDlg* dialog) {
-    // A widget tells of its end before the pointers watching it are cleared.
-    connect(dialog, &QObject::destroyed, this, [this](QObject* gone) {
-        for (QPointer<CModelessInputDlg>* pointer : {&m_pWallsRoofDlg, &m_pFloorCeilingDlg})
-            if (static_cast<QObject*>(pointer->data()) == gone) pointer->clear();
+void CMainFrame::ShowInputDialog(QPointer<CModelessInputDlg>& slot) {
+    // A widget tells of its end before the pointers watching it are cleared, and by then it is
+    // only a QWidget: the handler clears the slot without reading the dialog through it.
+    connect(slot.data(), &QObject::destroyed, this, [this, &slot] {
+        slot.clear();
         if (!m_bClosing) UpdateCommandUI();
     });
-    dialog->show();
+    slot->show();
     UpdateCommandUI();
 }
 

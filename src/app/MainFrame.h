@@ -75,8 +75,9 @@ class CMainFrame : public QMainWindow {
     void AddRecentFilePlaceholder(QMenu* file);
     void FillViewKindMenu(QMenu* view);
     void SwitchMenu(int menuId);
-    // Shows a modeless input dialog just made; the commands follow it as it comes and goes.
-    void ShowInputDialog(CModelessInputDlg* dialog);
+    // Shows the modeless input dialog just made into slot; the commands follow it as it comes
+    // and goes, and slot is cleared when it goes.
+    void ShowInputDialog(QPointer<CModelessInputDlg>& slot);
     // The project is going away: its modeless dialogs close without storing anything.
     void CloseInputDialogsOf(const CQuarnDoc* doc);
     void OnHelp(const QString& topic);

@@ -31,7 +31,10 @@ struct Where {
 template <class Values>
 std::optional<std::string> SetFields(const json& object, Values& values, const Where& where,
                                      const std::set<std::string>& handled = {}) {
-    for (const auto& [key, value] : object.items()) {
+    for (const auto& item : object.items()) {
+        // Named references, not structured bindings: the lambda below captures them.
+        const std::string& key = item.key();
+        const json& value = item.value();
         if (key == "command" || handled.count(key)) continue;
         bool found = false;
         std::string expected;
@@ -112,7 +115,9 @@ std::optional<std::string> Windows(CQuarnDoc& doc, const json& object, const Whe
                 return;
             }
             CWindo window;
-            for (const auto& [key, value] : records[i].items()) {
+            for (const auto& item : records[i].items()) {
+                const std::string& key = item.key();
+                const json& value = item.value();
                 bool found = false, ok = true;
                 std::string expected;
                 ForEachWindowField(window, [&](const char* name, auto& field) {

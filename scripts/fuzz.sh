@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer harnesses of tests/fuzz with clang into their own build folder and runs
+# each in turn for SECONDS (default 60), one process at a time:
+#   bash scripts/fuzz.sh [SECONDS] [HARNESS...]
+# Each harness starts from its committed seeds (tests/fuzz/corpus/<name>/) and regressions; the
+# corpus it grows stays in <build>/corpus/<name>/. Findings (crash-*, leak-*, timeout-*,
+# oom-* inputs) go to <build>/findings/<name>/, the fuzzer's output to <build>/logs/<name>.log.
+# After a finding the harness starts again for the rest of its time. Prints the executions and
+# findings of every harness; exits 1 when there was any finding.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+SECONDS_EACH="${1:-60}"
+if ! [[ "$SECONDS_EACH" =~ ^[0-9]+$ ]] || [ "$SECONDS_EACH" -lt 1 ]; then
+    echo "usage: bash scripts/fuzz.sh [SECONDS] [HARNESS...]" >&2
+    exit 2
+fi
+shift $(($# > 0 ? 1 : 0))
+if [ $# -gt 0 ]; then
+    HARNESSES=("$@")
+else
+    HARNESSES=(spc_roundtrip spc_views options csv_source dat_decode dat_recalc json_project)
+fi
+
+# The longest input worth trying: a project file is some 190 KB, the steam table 12.6 KB.
+max_len() {
+    case "$1" in
+        spc_*) echo 262144 ;;
+        options) echo 64 ;;
+        dat_*) echo 16384 ;;
+        *) echo 32768 ;;
+    esac
+}
+
+ensure_packages "${BUILD_PACKAGES[@]}" "${CLANG_PACKAGES[@]}"
+
+FUZZ_BUILD="${THERMAVO_FUZZ_BUILD_DIR:-$ROOT/build-fuzz}"
+# Neither Qt nor the tests are needed: only the core, the command-line tool (it builds the
+# reference files) and the harnesses are built.
+CC=clang CXX=clang++ cmake -S "$ROOT" -B "$FUZZ_BUILD" -G Ninja \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+    -DTHERMAVO_FUZZ=ON -DTHERMAVO_BUILD_TESTS=OFF \
+    -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON
+cmake --build "$FUZZ_BUILD" --parallel --target "${HARNESSES[@]}" fuzz_replay
+
+export ASAN_OPTIONS="detect_leaks=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+summary=()
+total_findings=0
+for name in "${HARNESSES[@]}"; do
+    corpus="$FUZZ_BUILD/corpus/$name"
+    findings="$FUZZ_BUILD/findings/$name"
+    log="$FUZZ_BUILD/logs/$name.log"
+    mkdir -p "$corpus" "$findings" "$(dirname "$log")"
+    : >"$log"
+    cp -n "$ROOT/tests/fuzz/corpus/$name/"* "$corpus/" 2>/dev/null || true
+    seeds=("$corpus")
+    [ -d "$ROOT/tests/fuzz/regressions/$name" ] && seeds+=("$ROOT/tests/fuzz/regressions/$name")
+    options=()
+    [ -f "$ROOT/tests/fuzz/$name.dict" ] && options+=(-dict="$ROOT/tests/fuzz/$name.dict")
+    before=$(find "$findings" -type f | wc -l)
+    executions=0
+    end=$((SECONDS + SECONDS_EACH))
+    while [ $((end - SECONDS)) -gt 0 ]; do
+        started=$SECONDS
+        status=0
+        "$FUZZ_BUILD/tests/fuzz/$name" -max_total_time=$((end - SECONDS)) -max_len="$(max_len "$name")" \
+            -timeout=60 -rss_limit_mb=2048 -print_final_stats=1 \
+            -artifact_prefix="$findings/" "${options[@]}" "${seeds[@]}" >>"$log" 2>&1 || status=$?
+        run=$(grep -o 'stat::number_of_executed_units: [0-9]*' "$log" | tail -1 | grep -o '[0-9]*$' || true)
+        executions=$((executions + ${run:-0}))
+        # Counted once: the next run appends its own.
+        sed -i 's/stat::number_of_executed_units:/stat::executed_units (counted):/' "$log"
+        [ "$status" -eq 0 ] && break
+        echo "$name: finding (exit $status), see $log" >&2
+        # A harness that fails at once would only fail again.
+        [ $((SECONDS - started)) -lt 2 ] && break
+    done
+    found=$(($(find "$findings" -type f | wc -l) - before))
+    total_findings=$((total_findings + found))
+    summary+=("$(printf '%-14s %12d executions %4d findings' "$name" "$executions" "$found")")
+done
+
+echo
+echo "Fuzzing, ${SECONDS_EACH} s a harness (findings in $FUZZ_BUILD/findings/):"
+printf '  %s\n' "${summary[@]}"
+[ "$total_findings" -eq 0 ]
