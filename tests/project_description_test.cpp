@@ -36,6 +36,19 @@ const json kDescription = json::parse(R"([
 
 struct ProjectDescriptionTest : NewProjectTest {
     CScopedInstallDir install;  // empty: the recalculation reports missing files, nothing else
+
+    // Each description, applied to a new project, is refused with an error that starts with
+    // the expected text.
+    template <size_t N>
+    void ExpectRefusals(const std::pair<const char*, const char*> (&cases)[N]) {
+        for (const auto& [text, expected] : cases) {
+            auto fresh = std::make_unique<CQuarnDoc>(messages);
+            fresh->OnNewDocument();
+            const auto error = ApplyProjectDescription(*fresh, json::parse(text));
+            ASSERT_TRUE(error.has_value()) << text;
+            EXPECT_EQ(error->substr(0, std::string(expected).size()), expected) << *error;
+        }
+    }
 };
 
 }  // namespace
@@ -102,13 +115,7 @@ TEST_F(ProjectDescriptionTest, ErrorsNameTheCommandAndTheKey) {
         {R"([{"command": "roof"}])", "command 1 (roof): unknown command"},
         {R"({"command": "generalData"})", "a project description is a JSON array of commands"},
     };
-    for (const auto& [text, expected] : cases) {
-        auto fresh = std::make_unique<CQuarnDoc>(messages);
-        fresh->OnNewDocument();
-        const auto error = ApplyProjectDescription(*fresh, json::parse(text));
-        ASSERT_TRUE(error.has_value()) << text;
-        EXPECT_EQ(error->substr(0, std::string(expected).size()), expected) << *error;
-    }
+    ExpectRefusals(cases);
 }
 
 TEST_F(ProjectDescriptionTest, OptionsSetTheProjectUnitsWithoutTouchingTheDefaults) {
@@ -188,13 +195,7 @@ TEST_F(ProjectDescriptionTest, NumbersBeyondTheirKindsMaximumAreRefusedAndChange
          R"(}, {"command": "glassBlocks", "m_dGlassBlockArea": [0, 0, 0, 0, 0, 0, 0, 1.5e8]}])",
          R"(command 2 (glassBlocks): "m_dGlassBlockArea[7]": Please enter a number between 0 and 100000000.)"},
     };
-    for (const auto& [text, expected] : cases) {
-        auto fresh = std::make_unique<CQuarnDoc>(messages);
-        fresh->OnNewDocument();
-        const auto error = ApplyProjectDescription(*fresh, json::parse(text));
-        ASSERT_TRUE(error.has_value()) << text;
-        EXPECT_EQ(error->substr(0, std::string(expected).size()), expected) << *error;
-    }
+    ExpectRefusals(cases);
 
     // The largest values themselves are taken.
     auto fresh = std::make_unique<CQuarnDoc>(messages);
