@@ -5,8 +5,9 @@
 # Each harness starts from its committed seeds (tests/fuzz/corpus/<name>/) and regressions; the
 # corpus it grows stays in <build>/corpus/<name>/. Findings (crash-*, leak-*, timeout-*,
 # oom-* inputs) go to <build>/findings/<name>/, the fuzzer's output to <build>/logs/<name>.log.
-# After a finding the harness starts again for the rest of its time. Prints the executions and
-# findings of every harness; exits 1 when there was any finding.
+# After a finding the harness starts again for the rest of its time (up to 10 findings, and not
+# when it fails on its seeds). Prints the executions and findings of every harness; exits 1
+# when there was any finding.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 SECONDS_EACH="${1:-60}"
@@ -62,21 +63,22 @@ for name in "${HARNESSES[@]}"; do
     before=$(find "$findings" -type f | wc -l)
     executions=0
     end=$((SECONDS + SECONDS_EACH))
+    runlog="$FUZZ_BUILD/logs/$name.run.log"
     while [ $((end - SECONDS)) -gt 0 ]; do
-        started=$SECONDS
         status=0
         "$FUZZ_BUILD/tests/fuzz/$name" -max_total_time=$((end - SECONDS)) -max_len="$(max_len "$name")" \
             -timeout=60 -rss_limit_mb=2048 -print_final_stats=1 \
-            -artifact_prefix="$findings/" "${options[@]}" "${seeds[@]}" >>"$log" 2>&1 || status=$?
-        run=$(grep -o 'stat::number_of_executed_units: [0-9]*' "$log" | tail -1 | grep -o '[0-9]*$' || true)
+            -artifact_prefix="$findings/" "${options[@]}" "${seeds[@]}" >"$runlog" 2>&1 || status=$?
+        cat "$runlog" >>"$log"
+        run=$(grep -o 'stat::number_of_executed_units: [0-9]*' "$runlog" | grep -o '[0-9]*$' || true)
         executions=$((executions + ${run:-0}))
-        # Counted once: the next run appends its own.
-        sed -i 's/stat::number_of_executed_units:/stat::executed_units (counted):/' "$log"
         [ "$status" -eq 0 ] && break
         echo "$name: finding (exit $status), see $log" >&2
-        # A harness that fails at once would only fail again.
-        [ $((SECONDS - started)) -lt 2 ] && break
+        # Failing on the seeds, it would only fail again; and ten findings are enough to fix.
+        grep -q INITED "$runlog" || break
+        [ $(($(find "$findings" -type f | wc -l) - before)) -ge 10 ] && break
     done
+    rm -f "$runlog"
     found=$(($(find "$findings" -type f | wc -l) - before))
     total_findings=$((total_findings + found))
     summary+=("$(printf '%-14s %12d executions %4d findings' "$name" "$executions" "$found")")

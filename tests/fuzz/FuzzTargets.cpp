@@ -199,7 +199,6 @@ void DrawEveryKind(CQuarnDoc& doc) {
     DrawKinds(doc, kinds, false);
 }
 
-const std::vector<int> kReportKinds = {kPeakSummaryKind, kHeatingReportKind, kInputDataReportKind};
 // A graph, a table and the reports: each printed layout.
 const std::vector<int> kPrintedKinds = {1, kTotalCoolingTableKind, kPeakSummaryKind,
                                         kHeatingReportKind, kInputDataReportKind};
@@ -380,7 +379,8 @@ void FuzzDatRecalc(const uint8_t* data, size_t size) {
         doc->RecalcGeneralData();
         doc->FinishInput();
         Summarize(*doc);
-        DrawKinds(*doc, kReportKinds, true);
+        // The reports, and the total graph and table, which show any component gone wrong.
+        DrawKinds(*doc, kPrintedKinds, true);
     }
     const std::vector<uint8_t>& original = environment.Original(shape->nNumber);
     WriteBytes(file, original.data(), original.size());

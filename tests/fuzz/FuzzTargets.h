@@ -41,7 +41,8 @@ void FuzzDatDecode(const uint8_t* data, size_t size);
 
 // A reference data file swapped into the data folder: byte 0 is the file number NN (plus 128
 // for the example house instead of the example office), the rest is qlexNN.dat. The example
-// project is recalculated with it and every report drawn; the original file is put back.
+// project is recalculated with it and every report, the total graph and the total table are
+// drawn, printed too; the original file is put back.
 void FuzzDatRecalc(const uint8_t* data, size_t size);
 
 // A JSON project description applied to a new project as `thermavo-cli build` does; if it is
