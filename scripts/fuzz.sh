@@ -3,8 +3,9 @@
 # each in turn for SECONDS (default 60), one process at a time:
 #   bash scripts/fuzz.sh [SECONDS] [HARNESS...]
 # Each harness starts from its committed seeds (tests/fuzz/corpus/<name>/) and regressions; the
-# corpus it grows stays in <build>/corpus/<name>/. Findings (crash-*, leak-*, timeout-*,
-# oom-* inputs) go to <build>/findings/<name>/, the fuzzer's output to <build>/logs/<name>.log.
+# corpus it grows stays in <build>/corpus/<name>/. Findings (the inputs of a crash-*, leak-*,
+# timeout-* (over 60 s), oom-* (over 2 GB) or slow-unit-* (over 10 s)) go to
+# <build>/findings/<name>/, the fuzzer's output to <build>/logs/<name>.log.
 # After a finding the harness starts again for the rest of its time (up to 10 findings, and not
 # when it fails on its seeds). Prints the executions and findings of every harness; exits 1
 # when there was any finding.
