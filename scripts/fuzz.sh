@@ -45,6 +45,9 @@ CC=clang CXX=clang++ cmake -S "$ROOT" -B "$FUZZ_BUILD" -G Ninja \
     -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON
 cmake --build "$FUZZ_BUILD" --parallel --target "${HARNESSES[@]}" fuzz_replay
 
+# A harness that fails cannot remove its temporary folder: keep those in the build folder.
+export TMPDIR="$FUZZ_BUILD/tmp"
+mkdir -p "$TMPDIR"
 export ASAN_OPTIONS="detect_leaks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
