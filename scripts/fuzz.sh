@@ -3,8 +3,9 @@
 # each in turn for SECONDS (default 60), one process at a time:
 #   bash scripts/fuzz.sh [SECONDS] [HARNESS...]
 # Each harness starts from its committed seeds (tests/fuzz/corpus/<name>/) and regressions; the
-# corpus it grows stays in <build>/corpus/<name>/. Findings (crash-*, leak-*, timeout-*,
-# oom-* inputs) go to <build>/findings/<name>/, the fuzzer's output to <build>/logs/<name>.log.
+# corpus it grows stays in <build>/corpus/<name>/. Findings (the inputs of a crash-*, leak-*,
+# timeout-* (over 60 s), oom-* (over 2 GB) or slow-unit-* (over 10 s)) go to
+# <build>/findings/<name>/, the fuzzer's output to <build>/logs/<name>.log.
 # After a finding the harness starts again for the rest of its time (up to 10 findings, and not
 # when it fails on its seeds). Prints the executions and findings of every harness; exits 1
 # when there was any finding.
@@ -44,6 +45,9 @@ CC=clang CXX=clang++ cmake -S "$ROOT" -B "$FUZZ_BUILD" -G Ninja \
     -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON
 cmake --build "$FUZZ_BUILD" --parallel --target "${HARNESSES[@]}" fuzz_replay
 
+# A harness that fails cannot remove its temporary folder: keep those in the build folder.
+export TMPDIR="$FUZZ_BUILD/tmp"
+mkdir -p "$TMPDIR"
 export ASAN_OPTIONS="detect_leaks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
