@@ -29,7 +29,7 @@ class CChecker {
   public:
     void Range(const std::string& field, int value, int low, int high) {
         if (!m_result && (value < low || value > high)) {
-            Fail(field, StrFormat("Please enter an integer between %d and %d.", low, high));
+            Fail(field, IntegerRangeMessage(low, high));
         }
     }
     void Range(const std::string& field, double value, double low, double high) {
@@ -45,12 +45,7 @@ class CChecker {
     // The numeric boxes of the wizard take digits and a point only, never a minus sign; a
     // number must also be finite and within its kind's maximum.
     void NotNegative(const std::string& field, double value, FieldKind kind) {
-        if (m_result) return;
-        if (!(value >= 0)) {
-            Fail(field, kNotNegativeMessage);
-        } else if (!WithinFieldMaximum(value, kind)) {
-            Fail(field, NumberRangeMessage(0, FieldMaximum(kind)));
-        }
+        if (!m_result) m_result = CheckNotNegative(field.c_str(), value, kind);
     }
     template <size_t N>
     void NotNegative(const char* field, const double (&values)[N], FieldKind kind) {

@@ -68,11 +68,8 @@ InputResult ValidateWindows(const CWindowsValues& v) {
                     } else if (value > kMaxCount) {
                         error = InputError{record + name, IntegerRangeMessage(1, kMaxCount)};
                     }
-                } else if (!(value >= 0)) {
-                    error = InputError{record + name, kNotNegativeMessage};
-                } else if (!WithinFieldMaximum(value, FieldKind::kLength)) {
-                    error = InputError{record + name,
-                                       NumberRangeMessage(0, FieldMaximum(FieldKind::kLength))};
+                } else {
+                    error = CheckNotNegative((record + name).c_str(), value, FieldKind::kLength);
                 }
             });
             if (error) return error;
