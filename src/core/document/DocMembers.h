@@ -2,54 +2,209 @@
 
 // Every member of CQuarnDocData, in declaration order, for code that treats the members by
 // name (the JSON dump and the project description). X(member) is expanded once per member.
-#define THERMAVO_FOR_EACH_DOC_MEMBER(X)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                 \
-    X(m_strViewAxis)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                    \
-    X(m_strViewTitle) X(m_nViewKind) X(m_bGeneralDataSupplied) X(m_bWindowsSupplied)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                    \
-        X(                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                              \
-            m_bWallsRoofSupplied) X(m_bGlassBlocksSupplied) X(m_bFloorCeilingSupplied) X(m_bFontSmall) X(m_bFontLarge) X(m_bDisplaySmall) X(m_bDisplayLarge) X(m_bCopyAvailable) X(m_strCopyText) X(m_dHeatLoss) X(m_dMonthHumRatio) X(m_dRoomHumRatio) X(m_dPsyAtDB) X(m_dPsyAtWB) X(m_dPsyAtRoom) X(m_dVentCFM) X(m_tblVentSens) X(m_tblVentLat) X(m_tblInfilSens) X(m_tblInfilLat) X(m_tblHoodedAppl) X(m_tblUnhoodedApplSens) X(m_tblUnhoodedApplLat) X(m_tblPowerEquip) X(m_tblElecEquip) X(m_tblPeopleSens) X(m_tblPeopleLat) X(m_tblLights) X(m_tblGlassBlockAll) X(m_tblGlassBlock) X(m_dCLFGlassBlock) X(m_tblSkylight) X(m_tblGlassCondAll) X(m_tblGlassCond) X(m_tblGlassSolarAll) X(m_tblGlassSolar) X(m_tblGlassShadedArea) X(m_tblGlassSunlitArea) X(m_dWindowArea) X(m_tblFloorCeilPart) \
-            X(m_tblRoof) X(m_tblWall) X(m_tblWallAll) X(m_tblRoomLatent) X(                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                             \
-                m_tblRoomSensible) X(m_tblRoomTotal) X(m_tblTotal) X(m_dGlassBlockUCool) X(m_dGlassBlockUHeat) X(m_dGlassBlockSCSun) X(m_dGlassBlockSCShade)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                            \
-                X(m_dGlassBlockArea) X(m_nGlassBlockShade) X(m_dSurfArea) X(m_dSurfTDCool) X(m_dSurfUCool) X(m_dSurfUHeat) X(m_dSkyArea) X(m_dSkySC) X(                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                 \
-                    m_dSkyUCool) X(m_dSkyUHeat) X(m_dSurfTDHeat) X(m_dSlabArea) X(m_dSlabUHeat) X(m_dSlabEdgeFactor) X(m_dSlabPerimeter)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                \
-                    X(m_dWallArea) X(m_dRoofArea) X(m_dWallUHeat) X(m_dRoofUHeat) X(m_dWallUCool) X(m_dRoofUCool) X(m_dBGWallArea) X(                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                   \
-                        m_dGroundTemp) X(m_dBGWallUHeat) X(m_aWindows) X(m_dVentPerOccupant) X(m_dGlassUCool)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                           \
-                        X(m_dGlassUHeat) X(m_dGlassUSkyCool) X(m_dGlassUSkyHeat) X(m_dSHGFShaded) X(m_dSHGFSunlit) X(m_dCLFSkyA) X(                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                     \
-                            m_dCLFSkyB) X(m_dCLFGlass) X(m_dSCSunlit) X(m_dSCShaded)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                    \
-                            X(m_nInteriorShading) X(m_nShadingRoomCombo) X(m_nGlassType) X(m_dDailyRangePct) X(                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                         \
-                                m_dCLFElecEquip) X(m_nElecEquipOnHour) X(m_nElecEquipHoursSel) X(m_dElecEquipKW) X(m_nElecEquipUseFactor)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                               \
-                                X(m_dInfilACHCool) X(m_dInfilACHHeat) X(m_dBuildingVolume) X(m_dCLFPowerEquip) X(                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                       \
-                                    m_nPowerEquipOnHour) X(m_nPowerEquipHoursSel) X(m_dMotorInDrivenInKW)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                               \
-                                    X(m_nMotorInDrivenInEff) X(m_nMotorInDrivenInLoad) X(                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                               \
-                                        m_nMotorInDrivenInUse) X(m_dMotorOutDrivenInKW) X(m_nMotorOutDrivenInLoad)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                      \
-                                        X(m_nMotorOutDrivenInUse) X(m_dMotorInDrivenOutKW) X(m_nMotorInDrivenOutEff) X(                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                 \
-                                            m_nMotorInDrivenOutLoad) X(m_nMotorInDrivenOutUse) X(m_dCLFUnhoodedAppl) X(m_dCLFHoodedAppl) X(m_nHoodedOnHour) X(m_nHoodedHoursSel) X(m_dHoodedElecBtuh) X(m_dHoodedGasBtuh) X(m_nUnhoodedOnHour) X(m_nUnhoodedHoursSel) X(m_nUnhoodedHours) X(m_dUnhoodedElecBtuh) X(m_dUnhoodedGasBtuh) X(m_dCLFPeople) X(m_nOccupancyStartHour) X(m_nOccupancyHoursSel) X(m_nOccupancyHours) X(m_nOccupants) X(m_dPeopleGain) X(m_dBallastFactor)                                                                                                                                                                                                                                                                                                                       \
-                                            X(m_dIncandWatts) X(m_dFluorWatts) X(m_nLightSchedule) X(m_dCLFLights) X(m_strBClass3) X(m_strBClass2) X(                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                   \
-                                                m_strBClass1) X(m_nBClass)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                              \
-                                                X(m_nAClass) X(m_nLightHoursSel) X(m_nLightOnHour) X(                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                   \
-                                                    m_tblCLTDGlassCorr) X(m_dCLTDGlass) X(m_dLastUValue) X(m_dLM)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                       \
-                                                    X(m_dCLTDWall) X(m_strWallGroup2) X(                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                \
-                                                        m_strWallGroup1) X(m_nWallGroup) X(m_dWallK) X(m_dRoofF) X(m_dRoofK) X(m_nWallColor)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                            \
-                                                        X(m_nAtticFan) X(m_nRoofColor) X(m_nSuspendedCeiling) X(                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                        \
-                                                            m_dCLTDRoof) X(m_nRoofType) X(m_dInsideDBHeat) X(m_dInsideRH)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                               \
-                                                            X(m_dInsideDBCool) X(m_dMonthWB) X(                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                         \
-                                                                m_dMonthDB) X(m_dOutsideDBHeat) X(m_dOutsideWBCool) X(m_dOutsideDBCool)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                 \
-                                                                X(m_nHeatDesignLevel) X(m_nCoolDesignLevel) X(                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                          \
-                                                                    m_bOutputEnglish) X(m_bInputEnglish)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                \
-                                                                    X(m_bOutputMetric) X(m_bInputMetric) X(                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                             \
-                                                                        m_nInputUnits) X(m_nOutputUnits)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                \
-                                                                        X(m_nDisplaySize) X(m_nFontSize) X(                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                             \
-                                                                            m_strProjectName) X(m_strProjectDesigner)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                   \
-                                                                            X(m_strProjectAddress) X(                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                   \
-                                                                                m_strProjectDate)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                       \
-                                                                                X(m_dLatitude) X(m_dLongitude) X(                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                       \
-                                                                                    m_dElevation) X(m_dHeatDB996)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                       \
-                                                                                    X(m_dHeatDB99) X(                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                   \
-                                                                                        m_dCoolDB04) X(m_dCoolWB04)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                     \
-                                                                                        X(m_dCoolDB1) X(                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                \
-                                                                                            m_dCoolWB1) X(m_dCoolDB2)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                   \
-                                                                                            X(m_dCoolWB2) X(                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                            \
-                                                                                                m_dDailyRange)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                          \
-                                                                                                X(m_strCityRegion) X(                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                   \
-                                                                                                    m_bCitySelected)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                    \
-                                                                                                    X(m_strCityName)                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                    \
-                                                                                                        X(m_nCityIndex)
+// clang-format off
+#define THERMAVO_FOR_EACH_DOC_MEMBER(X) \
+    X(m_strViewAxis) \
+    X(m_strViewTitle) \
+    X(m_nViewKind) \
+    X(m_bGeneralDataSupplied) \
+    X(m_bWindowsSupplied) \
+    X(m_bWallsRoofSupplied) \
+    X(m_bGlassBlocksSupplied) \
+    X(m_bFloorCeilingSupplied) \
+    X(m_bFontSmall) \
+    X(m_bFontLarge) \
+    X(m_bDisplaySmall) \
+    X(m_bDisplayLarge) \
+    X(m_bCopyAvailable) \
+    X(m_strCopyText) \
+    X(m_dHeatLoss) \
+    X(m_dMonthHumRatio) \
+    X(m_dRoomHumRatio) \
+    X(m_dPsyAtDB) \
+    X(m_dPsyAtWB) \
+    X(m_dPsyAtRoom) \
+    X(m_dVentCFM) \
+    X(m_tblVentSens) \
+    X(m_tblVentLat) \
+    X(m_tblInfilSens) \
+    X(m_tblInfilLat) \
+    X(m_tblHoodedAppl) \
+    X(m_tblUnhoodedApplSens) \
+    X(m_tblUnhoodedApplLat) \
+    X(m_tblPowerEquip) \
+    X(m_tblElecEquip) \
+    X(m_tblPeopleSens) \
+    X(m_tblPeopleLat) \
+    X(m_tblLights) \
+    X(m_tblGlassBlockAll) \
+    X(m_tblGlassBlock) \
+    X(m_dCLFGlassBlock) \
+    X(m_tblSkylight) \
+    X(m_tblGlassCondAll) \
+    X(m_tblGlassCond) \
+    X(m_tblGlassSolarAll) \
+    X(m_tblGlassSolar) \
+    X(m_tblGlassShadedArea) \
+    X(m_tblGlassSunlitArea) \
+    X(m_dWindowArea) \
+    X(m_tblFloorCeilPart) \
+    X(m_tblRoof) \
+    X(m_tblWall) \
+    X(m_tblWallAll) \
+    X(m_tblRoomLatent) \
+    X(m_tblRoomSensible) \
+    X(m_tblRoomTotal) \
+    X(m_tblTotal) \
+    X(m_dGlassBlockUCool) \
+    X(m_dGlassBlockUHeat) \
+    X(m_dGlassBlockSCSun) \
+    X(m_dGlassBlockSCShade) \
+    X(m_dGlassBlockArea) \
+    X(m_nGlassBlockShade) \
+    X(m_dSurfArea) \
+    X(m_dSurfTDCool) \
+    X(m_dSurfUCool) \
+    X(m_dSurfUHeat) \
+    X(m_dSkyArea) \
+    X(m_dSkySC) \
+    X(m_dSkyUCool) \
+    X(m_dSkyUHeat) \
+    X(m_dSurfTDHeat) \
+    X(m_dSlabArea) \
+    X(m_dSlabUHeat) \
+    X(m_dSlabEdgeFactor) \
+    X(m_dSlabPerimeter) \
+    X(m_dWallArea) \
+    X(m_dRoofArea) \
+    X(m_dWallUHeat) \
+    X(m_dRoofUHeat) \
+    X(m_dWallUCool) \
+    X(m_dRoofUCool) \
+    X(m_dBGWallArea) \
+    X(m_dGroundTemp) \
+    X(m_dBGWallUHeat) \
+    X(m_aWindows) \
+    X(m_dVentPerOccupant) \
+    X(m_dGlassUCool) \
+    X(m_dGlassUHeat) \
+    X(m_dGlassUSkyCool) \
+    X(m_dGlassUSkyHeat) \
+    X(m_dSHGFShaded) \
+    X(m_dSHGFSunlit) \
+    X(m_dCLFSkyA) \
+    X(m_dCLFSkyB) \
+    X(m_dCLFGlass) \
+    X(m_dSCSunlit) \
+    X(m_dSCShaded) \
+    X(m_nInteriorShading) \
+    X(m_nShadingRoomCombo) \
+    X(m_nGlassType) \
+    X(m_dDailyRangePct) \
+    X(m_dCLFElecEquip) \
+    X(m_nElecEquipOnHour) \
+    X(m_nElecEquipHoursSel) \
+    X(m_dElecEquipKW) \
+    X(m_nElecEquipUseFactor) \
+    X(m_dInfilACHCool) \
+    X(m_dInfilACHHeat) \
+    X(m_dBuildingVolume) \
+    X(m_dCLFPowerEquip) \
+    X(m_nPowerEquipOnHour) \
+    X(m_nPowerEquipHoursSel) \
+    X(m_dMotorInDrivenInKW) \
+    X(m_nMotorInDrivenInEff) \
+    X(m_nMotorInDrivenInLoad) \
+    X(m_nMotorInDrivenInUse) \
+    X(m_dMotorOutDrivenInKW) \
+    X(m_nMotorOutDrivenInLoad) \
+    X(m_nMotorOutDrivenInUse) \
+    X(m_dMotorInDrivenOutKW) \
+    X(m_nMotorInDrivenOutEff) \
+    X(m_nMotorInDrivenOutLoad) \
+    X(m_nMotorInDrivenOutUse) \
+    X(m_dCLFUnhoodedAppl) \
+    X(m_dCLFHoodedAppl) \
+    X(m_nHoodedOnHour) \
+    X(m_nHoodedHoursSel) \
+    X(m_dHoodedElecBtuh) \
+    X(m_dHoodedGasBtuh) \
+    X(m_nUnhoodedOnHour) \
+    X(m_nUnhoodedHoursSel) \
+    X(m_nUnhoodedHours) \
+    X(m_dUnhoodedElecBtuh) \
+    X(m_dUnhoodedGasBtuh) \
+    X(m_dCLFPeople) \
+    X(m_nOccupancyStartHour) \
+    X(m_nOccupancyHoursSel) \
+    X(m_nOccupancyHours) \
+    X(m_nOccupants) \
+    X(m_dPeopleGain) \
+    X(m_dBallastFactor) \
+    X(m_dIncandWatts) \
+    X(m_dFluorWatts) \
+    X(m_nLightSchedule) \
+    X(m_dCLFLights) \
+    X(m_strBClass3) \
+    X(m_strBClass2) \
+    X(m_strBClass1) \
+    X(m_nBClass) \
+    X(m_nAClass) \
+    X(m_nLightHoursSel) \
+    X(m_nLightOnHour) \
+    X(m_tblCLTDGlassCorr) \
+    X(m_dCLTDGlass) \
+    X(m_dLastUValue) \
+    X(m_dLM) \
+    X(m_dCLTDWall) \
+    X(m_strWallGroup2) \
+    X(m_strWallGroup1) \
+    X(m_nWallGroup) \
+    X(m_dWallK) \
+    X(m_dRoofF) \
+    X(m_dRoofK) \
+    X(m_nWallColor) \
+    X(m_nAtticFan) \
+    X(m_nRoofColor) \
+    X(m_nSuspendedCeiling) \
+    X(m_dCLTDRoof) \
+    X(m_nRoofType) \
+    X(m_dInsideDBHeat) \
+    X(m_dInsideRH) \
+    X(m_dInsideDBCool) \
+    X(m_dMonthWB) \
+    X(m_dMonthDB) \
+    X(m_dOutsideDBHeat) \
+    X(m_dOutsideWBCool) \
+    X(m_dOutsideDBCool) \
+    X(m_nHeatDesignLevel) \
+    X(m_nCoolDesignLevel) \
+    X(m_bOutputEnglish) \
+    X(m_bInputEnglish) \
+    X(m_bOutputMetric) \
+    X(m_bInputMetric) \
+    X(m_nInputUnits) \
+    X(m_nOutputUnits) \
+    X(m_nDisplaySize) \
+    X(m_nFontSize) \
+    X(m_strProjectName) \
+    X(m_strProjectDesigner) \
+    X(m_strProjectAddress) \
+    X(m_strProjectDate) \
+    X(m_dLatitude) \
+    X(m_dLongitude) \
+    X(m_dElevation) \
+    X(m_dHeatDB996) \
+    X(m_dHeatDB99) \
+    X(m_dCoolDB04) \
+    X(m_dCoolWB04) \
+    X(m_dCoolDB1) \
+    X(m_dCoolWB1) \
+    X(m_dCoolDB2) \
+    X(m_dCoolWB2) \
+    X(m_dDailyRange) \
+    X(m_strCityRegion) \
+    X(m_bCitySelected) \
+    X(m_strCityName) \
+    X(m_nCityIndex)
+// clang-format on
