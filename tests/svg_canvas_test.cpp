@@ -3,6 +3,7 @@
 #include <string>
 
 #include "draw/SvgCanvas.h"
+#include "text/Encoding.h"
 
 TEST(SvgCanvas, TurnsYDownwardsAndKeepsTheWholeDrawing) {
     CSvgCanvas canvas;

@@ -2,14 +2,9 @@
 
 #include <QDialog>
 
-class CLinkStatic;
+#include "Version.h"
 
-// The program's version as the about box and the splash show it.
-#ifdef THERMAVO_VERSION
-inline constexpr const char* kThermavoVersion = THERMAVO_VERSION;
-#else
-inline constexpr const char* kThermavoVersion = "4.0";
-#endif
+class CLinkStatic;
 
 // Where the about box's two links lead.
 inline constexpr const char* kSalesAddress = "sales@thermavo.example";

@@ -1,29 +1,6 @@
 #pragma once
 
-#include <QString>
-#include <string>
-
-#include "draw/SvgCanvas.h"
-
-// Project texts are 8-bit; bytes that are not UTF-8 are read as Latin-1.
-inline QString ToQString(const std::string& text) { return QString::fromStdString(ToUtf8(text)); }
-// File names and other texts of the system, which are UTF-8.
-inline std::string FromQString(const QString& text) { return text.toStdString(); }
-
-// The inverse of ToQString for a project text edited in a control. Text that still reads as the
-// stored text keeps its bytes, whatever their encoding; other text is stored 8-bit (Latin-1)
-// when every character fits in a byte and the bytes read back as the same text, else as UTF-8.
-inline std::string ToProjectText(const QString& text, const std::string& stored) {
-    if (ToQString(stored) == text) return stored;
-    bool fits = true;
-    for (const QChar c : text) fits = fits && c.unicode() < 0x100;
-    if (fits) {
-        const QByteArray latin1 = text.toLatin1();
-        std::string bytes(latin1.constData(), static_cast<size_t>(latin1.size()));
-        if (ToQString(bytes) == text) return bytes;
-    }
-    return text.toStdString();
-}
+#include "QtText.h"
 
 // Command ids of the framework's and the program's commands; the view kinds carry their own.
 namespace cmd {

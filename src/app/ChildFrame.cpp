@@ -4,14 +4,11 @@
 #include <QSplitter>
 #include <algorithm>
 
-#include "MainFrame.h"
-#include "QuarnApp.h"
 #include "QuarnView.h"
 #include "SplashScreen.h"
 #include "SummaryView.h"
 
-CChildFrame::CChildFrame(CQuarnApp& app, CMainFrame& mainFrame, CQuarnDoc& doc)
-    : m_app(app), m_mainFrame(mainFrame), m_doc(doc) {
+CChildFrame::CChildFrame(CQuarnDoc& doc, QWidget* parent) : QMdiSubWindow(parent), m_doc(doc) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(DrawThermavoEmblem(32)));
     m_pSplitter = new QSplitter(Qt::Horizontal, this);
@@ -26,13 +23,12 @@ CChildFrame::CChildFrame(CQuarnApp& app, CMainFrame& mainFrame, CQuarnDoc& doc)
     setWidget(m_pSplitter);
     // The results pane is the active pane: it takes the keys.
     setFocusProxy(m_pView);
-    connect(m_pView, &CQuarnView::Drawn, &m_mainFrame, &CMainFrame::UpdateCommandUI);
 }
 
 CChildFrame::~CChildFrame() {
     // The panes go first: the document may be freed once the frame is gone.
     delete m_pSplitter;
-    m_mainFrame.OnFrameDestroyed(this);
+    emit Destroying(this);
 }
 
 void CChildFrame::UpdateViews() {
@@ -64,16 +60,12 @@ void CChildFrame::CloseWithoutAsking() {
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
-    // The last window of a document closes the document: ask about unsaved changes first.
-    int windows = 0;
-    for (CChildFrame* frame : m_mainFrame.Frames())
-        if (&frame->Document() == &m_doc) ++windows;
-    if (windows == 1 && !m_bAsked && !m_app.SaveModified(m_doc)) {
-        event->ignore();
-        return;
+    if (!m_bAsked) {
+        emit CloseRequested(this, event);
+        if (!event->isAccepted()) return;
     }
     QMdiSubWindow::closeEvent(event);
-    if (event->isAccepted()) m_mainFrame.OnFrameClosed(this);
+    if (event->isAccepted()) emit Closed(this);
 }
 
 int CChildFrame::SummaryWidth() const {

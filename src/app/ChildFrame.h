@@ -2,22 +2,22 @@
 
 #include <QMdiSubWindow>
 
-class CMainFrame;
-class CQuarnApp;
 class CQuarnDoc;
 class CQuarnView;
 class CSummaryView;
+class QCloseEvent;
 class QSplitter;
 
 // A project window: the summary pane (at least 280 pixels) on the left and the results pane on
-// the right, which is the active pane.
+// the right, which is the active pane. It knows nothing of the window that holds it: it tells
+// of its closing and its end by signals.
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
 
   public:
     static constexpr int kSummaryWidth = 280;
 
-    CChildFrame(CQuarnApp& app, CMainFrame& mainFrame, CQuarnDoc& doc);
+    explicit CChildFrame(CQuarnDoc& doc, QWidget* parent = nullptr);
     ~CChildFrame() override;
 
     // The summary pane's initial width: its form, whole, and never less than kSummaryWidth.
@@ -34,15 +34,22 @@ class CChildFrame : public QMdiSubWindow {
     void SetFrameTitle(const QString& title);
     // Moves the focus to the other pane (F6, Shift+F6).
     void NextPane();
-    // Closes without the save question (it was asked for the whole document already).
+    // Closes without the close request (the save question was asked for the whole document).
     void CloseWithoutAsking();
+
+  signals:
+    // The user asks to close the window; a receiver that ignores the event keeps it open.
+    // Receivers are called at once, before the window decides.
+    void CloseRequested(CChildFrame* frame, QCloseEvent* event);
+    // The window has closed and is about to be deleted.
+    void Closed(CChildFrame* frame);
+    // The window is being deleted; its panes are gone, its document is still there.
+    void Destroying(CChildFrame* frame);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    CQuarnApp& m_app;
-    CMainFrame& m_mainFrame;
     CQuarnDoc& m_doc;
     QSplitter* m_pSplitter;
     CSummaryView* m_pSummary;

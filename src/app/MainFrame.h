@@ -5,23 +5,28 @@
 #include <QPointer>
 #include <vector>
 
+#include "Actions.h"
+
 class CChildFrame;
 class CModelessInputDlg;
-class CQuarnApp;
 class CQuarnDoc;
+class IDocumentHost;
 class QAction;
+class QCloseEvent;
 class QMdiArea;
 class QMenu;
 class QToolBar;
 
 // The main window: menu bar (menu 128 without a project window, 129 with one), toolbar, status
 // bar and the area holding the project windows. Every command is a QAction carrying its
-// command id; UpdateCommandUI enables them by the rules of the active project.
+// command id (Actions.h); UpdateCommandUI enables them by the rules of the active project.
+// The documents and the file commands belong to the host; the project windows report to this
+// window by their signals.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 
   public:
-    explicit CMainFrame(CQuarnApp& app);
+    explicit CMainFrame(IDocumentHost& host);
     ~CMainFrame() override;
 
     // A project window on the document, placed and activated.
@@ -33,10 +38,8 @@ class CMainFrame : public QMainWindow {
     void UpdateTitles();
     void UpdateRecentFileMenu();
 
-    // The frames, in creation order; called by a frame as it closes or goes.
+    // The frames, in creation order.
     const std::vector<CChildFrame*>& Frames() const { return m_frames; }
-    void OnFrameClosed(CChildFrame* frame);
-    void OnFrameDestroyed(CChildFrame* frame);
 
     CChildFrame* ActiveFrame() const;
     CQuarnDoc* ActiveDoc() const;
@@ -65,16 +68,16 @@ class CMainFrame : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    QAction* AddAction(int id, const QString& text, const QString& prompt = QString(),
-                       const QList<QKeySequence>& keys = {});
-    void CreateActions();
-    void CreateViewKindActions();
+    // What each command does, by id.
+    void BindActions();
     void CreateMenus();
     void CreateToolBar();
-    QMenu* NewMenu(const QString& title);
-    void AddRecentFilePlaceholder(QMenu* file);
-    void FillViewKindMenu(QMenu* view);
     void SwitchMenu(int menuId);
+    // A frame's signals: the save question before the last window of a document closes, and
+    // the bookkeeping as a frame closes or goes.
+    void OnFrameCloseRequested(CChildFrame* frame, QCloseEvent* event);
+    void OnFrameClosed(CChildFrame* frame);
+    void OnFrameDestroyed(CChildFrame* frame);
     // Shows the modeless input dialog just made into slot; the commands follow it as it comes
     // and goes, and slot is cleared when it goes.
     void ShowInputDialog(QPointer<CModelessInputDlg>& slot);
@@ -86,12 +89,11 @@ class CMainFrame : public QMainWindow {
     void OnPrintSetup();
     void CyclePane(bool forward);
 
-    CQuarnApp& m_app;
+    IDocumentHost& m_host;
     QMdiArea* m_pMdiArea = nullptr;
     QToolBar* m_pToolBar = nullptr;
-    QMap<int, QAction*> m_actions;
+    ActionMap m_actions;
     std::vector<QMenu*> m_menus128, m_menus129;
-    std::vector<QMenu*> m_recentMenus;
     int m_nMenuId = 0;
     std::vector<CChildFrame*> m_frames;
     // The two modeless input dialogs; while either is open most project commands are disabled.

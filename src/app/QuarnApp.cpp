@@ -6,7 +6,6 @@
 #include <QPrinter>
 
 #include "AppStrings.h"
-#include "ChildFrame.h"
 #include "MainFrame.h"
 #include "SplashScreen.h"
 #include "document/ProjectFile.h"

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "DocumentHost.h"
 #include "GuiMessages.h"
 
 class CMainFrame;
@@ -15,7 +16,7 @@ class QPrinter;
 
 // The application: profile settings, the "Space" document type with its open documents, and the
 // file commands. Constructed after QApplication; InitInstance starts the program.
-class CQuarnApp : public QObject {
+class CQuarnApp : public QObject, public IDocumentHost {
     Q_OBJECT
 
   public:
@@ -29,7 +30,7 @@ class CQuarnApp : public QObject {
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
     CGuiMessages& Messages() const { return *m_pMessages; }
     QSettings& Settings() { return *m_pSettings; }
-    QPrinter& Printer();
+    QPrinter& Printer() override;
 
     // ---- The document template "Space" ----
     static constexpr const char* kDocName = "Space";
@@ -37,24 +38,24 @@ class CQuarnApp : public QObject {
     static constexpr const char* kExtension = ".Spc";
 
     // File New: a fresh project in a new project window; null when it could not be made.
-    CQuarnDoc* OnFileNew();
+    CQuarnDoc* OnFileNew() override;
     // File Open with a dialog, and opening a named file (also from the recent list).
-    void OnFileOpen();
-    CQuarnDoc* OpenDocumentFile(const QString& path);
+    void OnFileOpen() override;
+    CQuarnDoc* OpenDocumentFile(const QString& path) override;
     // Save / Save As; false when cancelled or failed.
-    bool DoSave(CQuarnDoc& doc, bool saveAs);
+    bool DoSave(CQuarnDoc& doc, bool saveAs) override;
     // Asks about unsaved changes; false when the user cancels.
-    bool SaveModified(CQuarnDoc& doc);
+    bool SaveModified(CQuarnDoc& doc) override;
     // Closes every window of the document (after the save question).
-    void CloseDocument(CQuarnDoc& doc);
+    void CloseDocument(CQuarnDoc& doc) override;
 
     // The name windows show: the file's name, or "Space1", "Space2"... for a new project.
-    QString DocumentTitle(const CQuarnDoc& doc) const;
+    QString DocumentTitle(const CQuarnDoc& doc) const override;
     // Frees a document whose last window has gone.
-    void ReleaseDocument(CQuarnDoc* doc);
-    const std::vector<CQuarnDoc*> Documents() const;
+    void ReleaseDocument(CQuarnDoc* doc) override;
+    const std::vector<CQuarnDoc*> Documents() const override;
 
-    QStringList RecentFiles() const { return m_recentFiles; }
+    QStringList RecentFiles() const override { return m_recentFiles; }
     void AddToRecentFileList(const QString& path);
 
     // Whether the command line asks for the splash screen.

@@ -12,7 +12,7 @@
 #include <QScreen>
 #include <QtMath>
 
-#include "AboutDlg.h"
+#include "Version.h"
 
 namespace {
 bool g_bSplashEnabled = false;

@@ -3,11 +3,7 @@
 #include <QFontMetricsF>
 #include <QString>
 
-#include "draw/SvgCanvas.h"
-
-namespace {
-QString ToQString(const std::string& text) { return QString::fromStdString(ToUtf8(text)); }
-}  // namespace
+#include "QtText.h"
 
 CQPainterCanvas::CQPainterCanvas(QPainter& painter, bool printing, bool printer, int originX,
                                  int originY)

@@ -2,26 +2,10 @@
 
 #include <algorithm>
 
+#include "text/Encoding.h"
 #include "text/Format.h"
 
 namespace {
-
-bool IsValidUtf8(const std::string& s) {
-    for (size_t i = 0; i < s.size();) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        const size_t n = c < 0x80         ? 1
-                         : (c >> 5) == 6  ? 2
-                         : (c >> 4) == 14 ? 3
-                         : (c >> 3) == 30 ? 4
-                                          : 0;
-        if (n == 0 || i + n > s.size()) return false;
-        for (size_t k = 1; k < n; ++k) {
-            if ((static_cast<unsigned char>(s[i + k]) >> 6) != 2) return false;
-        }
-        i += n;
-    }
-    return true;
-}
 
 std::string Escape(const std::string& text) {
     std::string out;
@@ -51,21 +35,6 @@ std::string Escape(const std::string& text) {
 int EmSize(int cellHeight) { return std::max(1, static_cast<int>(cellHeight / 1.15 + 0.5)); }
 
 }  // namespace
-
-std::string ToUtf8(const std::string& text) {
-    if (IsValidUtf8(text)) return text;
-    std::string out;
-    for (char ch : text) {
-        const unsigned char c = static_cast<unsigned char>(ch);
-        if (c < 0x80) {
-            out += ch;
-        } else {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
 
 void CSvgCanvas::Extend(int x, int y) {
     m_maxX = std::max(m_maxX, x);

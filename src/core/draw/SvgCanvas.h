@@ -40,6 +40,3 @@ class CSvgCanvas : public ICanvas {
     int m_maxX = 0, m_minY = 0;
     std::string m_body;
 };
-
-// Text as valid UTF-8: project texts are 8-bit; bytes that are not UTF-8 are read as Latin-1.
-std::string ToUtf8(const std::string& text);

@@ -1,0 +1,134 @@
+// The main window's project windows: making, finding, titling and closing them.
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMdiArea>
+#include <QSplitter>
+#include <algorithm>
+#include <map>
+
+#include "AppStrings.h"
+#include "ChildFrame.h"
+#include "DocumentHost.h"
+#include "GuiMessages.h"
+#include "MainFrame.h"
+#include "QuarnView.h"
+
+CChildFrame* CMainFrame::CreateChildFrame(CQuarnDoc& doc) {
+    auto* frame = new CChildFrame(doc);
+    connect(frame, &CChildFrame::CloseRequested, this, &CMainFrame::OnFrameCloseRequested);
+    connect(frame, &CChildFrame::Closed, this, &CMainFrame::OnFrameClosed);
+    connect(frame, &CChildFrame::Destroying, this, &CMainFrame::OnFrameDestroyed);
+    connect(frame->View(), &CQuarnView::Drawn, this, &CMainFrame::UpdateCommandUI);
+    m_frames.push_back(frame);
+    m_pMdiArea->addSubWindow(frame);
+    // Before the main window is first shown its client area has no size yet.
+    if (layout() != nullptr && !isVisible()) layout()->setGeometry(rect());
+    // Top left, full width, 183/200 of the height of the client area.
+    const QSize client = m_pMdiArea->contentsRect().size();
+    frame->setGeometry(0, 0, client.width(), client.height() * 183 / 200);
+    frame->show();
+    frame->Splitter()->setSizes(
+        {frame->SummaryWidth(), std::max(100, client.width() - frame->SummaryWidth())});
+    m_pMdiArea->setActiveSubWindow(frame);
+    frame->View()->setFocus();
+    SwitchMenu(kMenuBarProject);
+    UpdateTitles();
+    UpdateCommandUI();
+    return frame;
+}
+
+void CMainFrame::ActivateDocument(CQuarnDoc& doc) {
+    for (CChildFrame* frame : m_frames) {
+        if (&frame->Document() == &doc) {
+            m_pMdiArea->setActiveSubWindow(frame);
+            return;
+        }
+    }
+}
+
+void CMainFrame::CloseFramesOf(CQuarnDoc& doc) {
+    const auto frames = m_frames;
+    for (CChildFrame* frame : frames)
+        if (&frame->Document() == &doc) frame->CloseWithoutAsking();
+}
+
+void CMainFrame::UpdateViewsOf(const CQuarnDoc* doc) {
+    for (CChildFrame* frame : m_frames)
+        if (&frame->Document() == doc) frame->UpdateViews();
+    UpdateCommandUI();
+}
+
+void CMainFrame::UpdateTitles() {
+    std::map<const CQuarnDoc*, int> counts, numbers;
+    for (CChildFrame* frame : m_frames) ++counts[&frame->Document()];
+    for (CChildFrame* frame : m_frames) {
+        const CQuarnDoc* doc = &frame->Document();
+        QString title = m_host.DocumentTitle(*doc);
+        if (counts[doc] > 1) title += QString(":%1").arg(++numbers[doc]);
+        frame->SetFrameTitle(title);
+    }
+    CChildFrame* active = ActiveFrame();
+    setWindowTitle(active ? QString("%1 - %2").arg(kAppTitle, active->windowTitle())
+                          : QString(kAppTitle));
+}
+
+void CMainFrame::OnFrameCloseRequested(CChildFrame* frame, QCloseEvent* event) {
+    // The last window of a document closes the document: ask about unsaved changes first.
+    CQuarnDoc& doc = frame->Document();
+    const auto windows =
+        std::count_if(m_frames.begin(), m_frames.end(),
+                      [&doc](const CChildFrame* f) { return &f->Document() == &doc; });
+    if (windows == 1 && !m_host.SaveModified(doc)) event->ignore();
+}
+
+void CMainFrame::OnFrameClosed(CChildFrame* frame) {
+    std::erase(m_frames, frame);
+    const CQuarnDoc* doc = &frame->Document();
+    if (std::none_of(m_frames.begin(), m_frames.end(),
+                     [doc](const CChildFrame* other) { return &other->Document() == doc; }))
+        CloseInputDialogsOf(doc);
+    if (m_frames.empty()) SwitchMenu(kMenuBarNoProject);
+    UpdateTitles();
+    UpdateCommandUI();
+}
+
+void CMainFrame::OnFrameDestroyed(CChildFrame* frame) {
+    std::erase(m_frames, frame);
+    CQuarnDoc* doc = &frame->Document();
+    bool shown = false;
+    for (CChildFrame* other : m_frames)
+        if (&other->Document() == doc) shown = true;
+    if (!shown) {
+        CloseInputDialogsOf(doc);
+        m_host.ReleaseDocument(doc);
+    }
+    if (m_bClosing) return;
+    if (m_frames.empty()) SwitchMenu(kMenuBarNoProject);
+    UpdateTitles();
+    UpdateCommandUI();
+}
+
+CChildFrame* CMainFrame::ActiveFrame() const {
+    auto* frame = qobject_cast<CChildFrame*>(m_pMdiArea->currentSubWindow());
+    // A frame on its way out no longer counts.
+    if (frame && std::find(m_frames.begin(), m_frames.end(), frame) == m_frames.end())
+        return nullptr;
+    return frame;
+}
+
+CQuarnDoc* CMainFrame::ActiveDoc() const {
+    CChildFrame* frame = ActiveFrame();
+    return frame ? &frame->Document() : nullptr;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    // Every modified project is asked about; a cancel keeps the program open.
+    for (CQuarnDoc* doc : m_host.Documents()) {
+        if (!m_host.SaveModified(*doc)) {
+            event->ignore();
+            return;
+        }
+    }
+    for (CQuarnDoc* doc : m_host.Documents()) CloseFramesOf(*doc);
+    event->accept();
+}
