@@ -47,23 +47,9 @@ bool IsCommand(const std::string& word) {
     return false;
 }
 
-}  // namespace
-
-std::string UsageText() {
-    std::string text = "usage: thermavo-cli COMMAND ...\n";
-    for (const CliCommand& command : CliCommands()) text += FormsText(command);
-    text +=
-        "thermavo-cli COMMAND --help: a command's arguments; thermavo-cli --version: the version\n";
-    return text;
-}
-
-int RunCommandLine(int argc, const char* const* argv) {
-    CLI::App app("", "thermavo-cli");
-    app.set_version_flag("--version", "thermavo-cli " THERMAVO_VERSION);
-    app.require_subcommand(1);
-
-    CommandArgs args;
-    // The subcommand of each entry, in table order, and the groups ("tables") by name.
+// One subcommand per entry of the table, its arguments bound to args; a group ("tables") is a
+// subcommand holding its commands. Returns the entries' subcommands in table order.
+std::vector<CLI::App*> AddCommands(CLI::App& app, CommandArgs& args) {
     std::vector<CLI::App*> commands;
     std::map<std::string, CLI::App*> groups;
     for (const CliCommand& command : CliCommands()) {
@@ -86,6 +72,25 @@ int RunCommandLine(int argc, const char* const* argv) {
         command.define(*sub, args);
         commands.push_back(sub);
     }
+    return commands;
+}
+
+}  // namespace
+
+std::string UsageText() {
+    std::string text = "usage: thermavo-cli COMMAND ...\n";
+    for (const CliCommand& command : CliCommands()) text += FormsText(command);
+    text +=
+        "thermavo-cli COMMAND --help: a command's arguments; thermavo-cli --version: the version\n";
+    return text;
+}
+
+int RunCommandLine(int argc, const char* const* argv) {
+    CLI::App app("", "thermavo-cli");
+    app.set_version_flag("--version", "thermavo-cli " THERMAVO_VERSION);
+    app.require_subcommand(1);
+    CommandArgs args;
+    const std::vector<CLI::App*> commands = AddCommands(app, args);
 
     if (argc < 2) {
         std::fputs(UsageText().c_str(), stderr);
@@ -100,7 +105,7 @@ int RunCommandLine(int argc, const char* const* argv) {
             std::fputs(UsageText().c_str(), stdout);
             return 0;
         }
-        if (!commandGiven && argc > 1 && argv[1][0] != '-' && !IsCommand(argv[1])) {
+        if (!commandGiven && argv[1][0] != '-' && !IsCommand(argv[1])) {
             std::fprintf(stderr, "\"%s\" is not a command.\n", argv[1]);
         } else if (app.exit(e) == 0) {
             return 0;  // a command's --help, or --version
