@@ -8,6 +8,7 @@
 
 #include "calc/PeakSearch.h"
 #include "document/QuarnDoc.h"
+#include "input/Recalculate.h"
 #include "paths/InstallDir.h"
 #include "support/HourlyModel.h"
 #include "support/InstallDir.h"
@@ -195,10 +196,7 @@ struct RecalculationTest : NewProjectTest {
         WriteAllTables(install);
         FillProject(*doc);
     }
-    void Recalculate() {
-        doc->RecalcGeneralData();
-        doc->FinishInput();
-    }
+    void Recalculate() { ::Recalculate(*doc); }
 };
 
 }  // namespace

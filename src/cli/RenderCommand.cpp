@@ -28,7 +28,6 @@ namespace {
 // A typical project window's right pane, in pixels.
 constexpr int kScreenWidth = 1000;
 constexpr int kScreenHeight = 700;
-constexpr int kInputDataPages = 3;
 // Printed pages: US Letter, portrait, in 0.01 inch units; the side margins centre the fixed
 // 784-unit print layout, whose tables and graphs run about ten inches down the page.
 constexpr int kPaperWidth = 850;
@@ -97,45 +96,10 @@ int RenderPdf(CQuarnDoc& doc, const std::string& outPath) {
 
 int RenderView(CQuarnDoc& doc, int kind, const std::string& outPath, bool print, int page);
 
-int RunRender(CQuarnDoc& doc, int argc, char** args) {
-    const char* usage =
-        "usage: thermavo-cli render FILE.Spc KIND -o OUT.svg|OUT.pdf [--print] [--page N] "
-        "[--output-units english|metric]\n";
-    if (argc < 4) {
-        std::fputs(usage, stderr);
-        return 2;
-    }
-    int kind = 0, units = -1, page = 1;
-    bool print = false;
-    std::string out;
-    if (!ParseKind(args[1], kind)) {
-        std::fputs(usage, stderr);
-        return 2;
-    }
-    for (int i = 2; i < argc; ++i) {
-        if (std::strcmp(args[i], "-o") == 0 && i + 1 < argc) {
-            out = args[++i];
-        } else if (std::strcmp(args[i], "--print") == 0) {
-            print = true;
-        } else if (std::strcmp(args[i], "--page") == 0 && i + 1 < argc) {
-            // atoi has no defined result out of range; an unreadable page is page 0, refused.
-            const char* text = args[++i];
-            const char* end = text + std::strlen(text);
-            const auto [ptr, ec] = std::from_chars(text, end, page);
-            if (ec != std::errc() || ptr != end) page = 0;
-        } else if (std::strcmp(args[i], "--output-units") == 0) {
-            if (!ParseOutputUnits(argc, args, i, units)) return 2;
-        } else {
-            std::fputs(usage, stderr);
-            return 2;
-        }
-    }
-    if (out.empty() || page < 1 || page > kInputDataPages) {
-        std::fputs(usage, stderr);
-        return 2;
-    }
-    if (!LoadForView(doc, args[0], units)) return 1;
-    return RenderView(doc, kind, out, print, page);
+int RunRender(CQuarnDoc& doc, const char* path, int kind, const std::string& outPath, bool print,
+              int page, int outputUnits) {
+    if (!LoadForView(doc, path, outputUnits)) return 1;
+    return RenderView(doc, kind, outPath, print, page);
 }
 
 int RenderView(CQuarnDoc& doc, int kind, const std::string& outPath, bool print, int page) {

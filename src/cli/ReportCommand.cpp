@@ -83,26 +83,6 @@ std::string Csv(const KindValues& v) {
 
 }  // namespace
 
-// --output-units english|metric at args[i]; advances i past it. False (after saying why) for
-// any other word.
-bool ParseOutputUnits(int argc, char** args, int& i, int& units) {
-    if (i + 1 >= argc) {
-        std::fprintf(stderr, "--output-units needs english or metric\n");
-        return false;
-    }
-    const std::string value = args[++i];
-    if (value == "english") {
-        units = 0;
-    } else if (value == "metric") {
-        units = 1;
-    } else {
-        std::fprintf(stderr, "--output-units: \"%s\" is neither english nor metric\n",
-                     value.c_str());
-        return false;
-    }
-    return true;
-}
-
 bool LoadForView(CQuarnDoc& doc, const char* path, int outputUnits) {
     if (LoadProject(doc, path) != LoadStatus::kLoaded) return false;
     if (outputUnits >= 0) {
@@ -113,35 +93,8 @@ bool LoadForView(CQuarnDoc& doc, const char* path, int outputUnits) {
     return true;
 }
 
-bool ParseKind(const char* text, int& kind) {
-    const char* end = text + std::strlen(text);
-    const auto [ptr, ec] = std::from_chars(text, end, kind);
-    return ec == std::errc() && ptr == end && *text != '\0';
-}
-
 // Shortest text that reads back as the same double.
-int RunReport(CQuarnDoc& doc, int argc, char** args) {
-    const char* path = nullptr;
-    const char* kindText = nullptr;
-    int units = -1;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(args[i], "--output-units") == 0) {
-            if (!ParseOutputUnits(argc, args, i, units)) return 2;
-        } else if (path == nullptr) {
-            path = args[i];
-        } else if (kindText == nullptr) {
-            kindText = args[i];
-        } else {
-            path = nullptr;
-            break;
-        }
-    }
-    int kind = 0;
-    if (path == nullptr || kindText == nullptr || !ParseKind(kindText, kind)) {
-        std::fprintf(stderr,
-                     "usage: thermavo-cli report FILE.Spc KIND [--output-units english|metric]\n");
-        return 2;
-    }
+int RunReport(CQuarnDoc& doc, const char* path, int kind, int units) {
     const ViewKindInfo* info = FindViewKind(kind);
     if (info == nullptr) {
         std::fprintf(stderr,
@@ -177,32 +130,8 @@ int RunReport(CQuarnDoc& doc, int argc, char** args) {
     return 0;
 }
 
-int RunExport(CQuarnDoc& doc, int argc, char** args) {
-    const char* path = nullptr;
-    const char* csvDir = nullptr;
-    const char* jsonPath = nullptr;
-    int units = -1;
-    bool ok = true;
-    for (int i = 0; i < argc && ok; ++i) {
-        const bool hasValue = i + 1 < argc;
-        if (std::strcmp(args[i], "--output-units") == 0) {
-            if (!ParseOutputUnits(argc, args, i, units)) return 2;
-        } else if (std::strcmp(args[i], "--csv") == 0 && hasValue) {
-            csvDir = args[++i];
-        } else if (std::strcmp(args[i], "--json") == 0 && hasValue) {
-            jsonPath = args[++i];
-        } else if (path == nullptr && args[i][0] != '-') {
-            path = args[i];
-        } else {
-            ok = false;
-        }
-    }
-    if (!ok || path == nullptr || (csvDir == nullptr && jsonPath == nullptr)) {
-        std::fprintf(stderr,
-                     "usage: thermavo-cli export FILE.Spc --csv DIR | --json FILE "
-                     "[--output-units english|metric]\n");
-        return 2;
-    }
+int RunExport(CQuarnDoc& doc, const char* path, const char* csvDir, const char* jsonPath,
+              int units) {
     if (!LoadForView(doc, path, units)) return 1;
     if (!doc.IsOutputEnglish() && !doc.IsOutputMetric()) {
         std::fprintf(stderr, "%s: the project has no output unit system; give --output-units\n",

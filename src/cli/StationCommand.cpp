@@ -2,11 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <climits>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "lumora/lumora.h"
@@ -42,15 +39,7 @@ int ListStationsMatching(const char* text) {
     return 0;
 }
 
-int PrintStationClimate(const char* indexText) {
-    char* end = nullptr;
-    errno = 0;
-    const long parsed = std::strtol(indexText, &end, 10);
-    if (end == indexText || *end != '\0' || errno != 0 || parsed < INT_MIN || parsed > INT_MAX) {
-        std::fprintf(stderr, "\"%s\" is not a station index.\n", indexText);
-        return 2;
-    }
-    int index = static_cast<int>(parsed);
+int PrintStationClimate(int index) {
     // NaN marks what the library did not write.
     double v[12];
     std::fill(std::begin(v), std::end(v), std::nan(""));

@@ -7,4 +7,4 @@
 int ListStationsMatching(const char* text);
 
 // Prints the twelve climate values of a station index. Returns the exit code.
-int PrintStationClimate(const char* indexText);
+int PrintStationClimate(int index);

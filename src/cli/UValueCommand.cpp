@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -94,20 +93,11 @@ bool TickArgument(const std::string& arg, CUValueSelection& selection) {
 
 }  // namespace
 
-int RunUValue(int argc, char** argv) {
-    int units = 0;
-    int first = 0;
-    if (argc > 0 && std::strcmp(argv[0], "--metric") == 0) {
-        units = 1;
-        first = 1;
-    }
-    if (first >= argc) {
-        std::fputs("usage: thermavo-cli uvalue [--metric] ITEM[=THICKNESS_OR_COUNT] ...\n", stderr);
-        return 2;
-    }
+int RunUValue(const std::vector<std::string>& items, bool metric) {
+    const int units = metric ? 1 : 0;
     CUValueSelection selection;
-    for (int i = first; i < argc; ++i) {
-        if (!TickArgument(argv[i], selection)) return 2;
+    for (const std::string& item : items) {
+        if (!TickArgument(item, selection)) return 2;
     }
     if (InputResult error = ValidateUValue(selection)) {
         std::fprintf(stderr, "%s\n", error->strMessage.c_str());

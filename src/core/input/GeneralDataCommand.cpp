@@ -6,6 +6,7 @@
 #include "document/QuarnDoc.h"
 #include "input/ConstructionTrees.h"
 #include "input/DataCommandGuards.h"
+#include "input/Recalculate.h"
 #include "tessil/tessil.h"
 #include "text/Format.h"
 #include "tree/MemoryTreeCtrl.h"
@@ -397,9 +398,8 @@ void ApplyGeneralData(CQuarnDoc& doc, const CGeneralDataValues& v) {
     doc.m_nInteriorShading = v.m_nInteriorShading;
     doc.m_nShadingRoomCombo = v.m_nShadingRoomCombo;
 
-    doc.RecalcGeneralData();
     doc.m_bGeneralDataSupplied = 1;
-    doc.FinishInput();
+    Recalculate(doc);
 }
 
 InputResult SelectStation(CGeneralDataValues& values, int index) {
