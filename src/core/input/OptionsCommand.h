@@ -18,6 +18,8 @@ struct COptionsValues {
 };
 
 // The dialog's four radio groups, one row each.
+template <>
+inline constexpr bool kHasFieldArrays<COptionsValues> = false;
 using OptionsRow = FieldRow<COptionsValues>;
 std::span<const OptionsRow> OptionsFields();
 
