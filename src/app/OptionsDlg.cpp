@@ -7,30 +7,40 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+namespace {
+// The four radio groups, each bound to its row of the options table.
+struct OptionGroup {
+    const char* title;
+    const char* first;
+    const char* second;
+    const char* field;
+};
+constexpr OptionGroup kGroups[4] = {{"Input Units", "English", "Metric", "m_nInputUnits"},
+                                    {"Output Units", "English", "Metric", "m_nOutputUnits"},
+                                    {"Display Size", "Large", "Small", "m_nDisplaySize"},
+                                    {"Font Size", "Large", "Small", "m_nFontSize"}};
+
+int* Member(COptionsValues& values, const char* field) {
+    return FieldAddress<int>(*FindField(OptionsFields(), field), values);
+}
+}  // namespace
+
 COptionsDlg::COptionsDlg(const COptionsValues& values, QWidget* parent) : QDialog(parent) {
     setWindowTitle("Set Application Options");
-    struct GroupText {
-        const char* title;
-        const char* first;
-        const char* second;
-        int value;
-    };
-    const GroupText groups[4] = {{"Input Units", "English", "Metric", values.m_nInputUnits},
-                                 {"Output Units", "English", "Metric", values.m_nOutputUnits},
-                                 {"Display Size", "Large", "Small", values.m_nDisplaySize},
-                                 {"Font Size", "Large", "Small", values.m_nFontSize}};
+    COptionsValues shown = values;
     auto* grid = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
-        auto* box = new QGroupBox(groups[i].title, this);
+        const OptionGroup& group = kGroups[i];
+        auto* box = new QGroupBox(group.title, this);
         auto* layout = new QVBoxLayout(box);
         m_groups[i] = new QButtonGroup(this);
         int id = 0;
-        for (const char* text : {groups[i].first, groups[i].second}) {
+        for (const char* text : {group.first, group.second}) {
             auto* radio = new QRadioButton(text, box);
             layout->addWidget(radio);
             m_groups[i]->addButton(radio, id++);
         }
-        if (QAbstractButton* chosen = m_groups[i]->button(groups[i].value))
+        if (QAbstractButton* chosen = m_groups[i]->button(*Member(shown, group.field)))
             chosen->setChecked(true);
         grid->addWidget(box, i / 2, i % 2);
     }
@@ -44,9 +54,6 @@ COptionsDlg::COptionsDlg(const COptionsValues& values, QWidget* parent) : QDialo
 
 COptionsValues COptionsDlg::Values() const {
     COptionsValues values;
-    values.m_nInputUnits = m_groups[0]->checkedId();
-    values.m_nOutputUnits = m_groups[1]->checkedId();
-    values.m_nDisplaySize = m_groups[2]->checkedId();
-    values.m_nFontSize = m_groups[3]->checkedId();
+    for (int i = 0; i < 4; ++i) *Member(values, kGroups[i].field) = m_groups[i]->checkedId();
     return values;
 }

@@ -63,13 +63,11 @@ CFloorCeilingDlg::CFloorCeilingDlg(CQuarnDoc& doc, QWidget* parent)
         const QString cool = Indexed("m_dSurfUCool", s);
         const QString heat = Indexed("m_dSurfUHeat", s);
         table->addWidget(AddLabel(kSurfaceRows[s].name), line, 0);
-        table->addWidget(AddField(Indexed("m_dSurfArea", s), &m_values.m_dSurfArea[s]), line, 1);
-        table->addWidget(AddField(Indexed("m_dSurfTDCool", s), &m_values.m_dSurfTDCool[s]), line,
-                         2);
-        table->addWidget(AddField(Indexed("m_dSurfTDHeat", s), &m_values.m_dSurfTDHeat[s]), line,
-                         3);
-        table->addWidget(AddField(cool, &m_values.m_dSurfUCool[s]), line, 4);
-        table->addWidget(AddField(heat, &m_values.m_dSurfUHeat[s]), line, 6);
+        table->addWidget(Add("m_dSurfArea", s), line, 1);
+        table->addWidget(Add("m_dSurfTDCool", s), line, 2);
+        table->addWidget(Add("m_dSurfTDHeat", s), line, 3);
+        table->addWidget(Add("m_dSurfUCool", s), line, 4);
+        table->addWidget(Add("m_dSurfUHeat", s), line, 6);
         if (const char* stem = kSurfaceRows[s].button) {
             table->addWidget(AddCalcButton(QString("%1 Sum").arg(stem), cool), line, 5);
             table->addWidget(AddCalcButton(QString("%1 Win").arg(stem), heat), line, 7);
@@ -87,10 +85,10 @@ CFloorCeilingDlg::CFloorCeilingDlg(CQuarnDoc& doc, QWidget* parent)
     for (int i = 0; i < 2; ++i) {
         const int line = i + 13;
         table->addWidget(AddLabel(kSkylightRows[i]), line, 0);
-        table->addWidget(AddField(Indexed("m_dSkyArea", i), &m_values.m_dSkyArea[i]), line, 1);
-        table->addWidget(AddField(Indexed("m_dSkySC", i), &m_values.m_dSkySC[i]), line, 2);
-        table->addWidget(AddField(Indexed("m_dSkyUCool", i), &m_values.m_dSkyUCool[i]), line, 4);
-        table->addWidget(AddField(Indexed("m_dSkyUHeat", i), &m_values.m_dSkyUHeat[i]), line, 6);
+        table->addWidget(Add("m_dSkyArea", i), line, 1);
+        table->addWidget(Add("m_dSkySC", i), line, 2);
+        table->addWidget(Add("m_dSkyUCool", i), line, 4);
+        table->addWidget(Add("m_dSkyUHeat", i), line, 6);
     }
 
     auto* slab = new QGroupBox("Floor On or Below Grade (Heating Only)", this);
@@ -106,13 +104,12 @@ CFloorCeilingDlg::CFloorCeilingDlg(CQuarnDoc& doc, QWidget* parent)
     grid->addWidget(AddLabel(unit(m_values.m_strUValueUnit), centre), 1, 2, 1, 2);
     grid->addWidget(AddLabel(unit(m_values.m_strEdgeFactorUnit), centre), 1, 4);
     grid->addWidget(AddLabel(unit(m_values.m_strLengthUnit), centre), 1, 5);
-    grid->addWidget(AddField("m_dSlabArea", &m_values.m_dSlabArea), 2, 0);
-    // The ground may well be below freezing: the one box that takes a minus sign.
-    grid->addWidget(AddField("m_dGroundTemp", &m_values.m_dGroundTemp, true), 2, 1);
-    grid->addWidget(AddField("m_dSlabUHeat", &m_values.m_dSlabUHeat), 2, 2);
+    grid->addWidget(Add("m_dSlabArea"), 2, 0);
+    grid->addWidget(Add("m_dGroundTemp"), 2, 1);
+    grid->addWidget(Add("m_dSlabUHeat"), 2, 2);
     grid->addWidget(AddCalcButton("Flr Win", "m_dSlabUHeat"), 2, 3);
-    grid->addWidget(AddField("m_dSlabEdgeFactor", &m_values.m_dSlabEdgeFactor), 2, 4);
-    grid->addWidget(AddField("m_dSlabPerimeter", &m_values.m_dSlabPerimeter), 2, 5);
+    grid->addWidget(Add("m_dSlabEdgeFactor"), 2, 4);
+    grid->addWidget(Add("m_dSlabPerimeter"), 2, 5);
     grid->setColumnStretch(6, 1);
 
     auto* body = new QVBoxLayout;
@@ -120,6 +117,10 @@ CFloorCeilingDlg::CFloorCeilingDlg(CQuarnDoc& doc, QWidget* parent)
     body->addSpacing(6);
     body->addWidget(slab);
     SetBody(body);
+}
+
+CNumEdit* CFloorCeilingDlg::Add(const char* field, int element) {
+    return AddField(FloorCeilingFields(), m_values, field, element);
 }
 
 InputResult CFloorCeilingDlg::ValidateValues() { return ValidateFloorCeiling(m_values); }

@@ -17,5 +17,8 @@ class CFloorCeilingDlg : public CModelessInputDlg {
     void ApplyValues() override;
 
   private:
+    // The box of a field of the command's table.
+    CNumEdit* Add(const char* field, int element = -1);
+
     CFloorCeilingValues m_values;
 };

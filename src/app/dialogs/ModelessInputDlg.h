@@ -3,9 +3,11 @@
 #include <QDialog>
 #include <QString>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "input/FieldTable.h"
 #include "input/InputError.h"
 
 class CNumEdit;
@@ -41,6 +43,19 @@ class CModelessInputDlg : public QDialog {
 
     // A number box bound to a member; only the signed kind takes a minus sign.
     CNumEdit* AddField(const QString& name, double* member, bool isSigned = false);
+    // The box of a row of the command's field table (element `element` of an array field):
+    // named after it, bound to its member, signed when its check takes a minus sign.
+    template <class Values>
+    CNumEdit* AddField(std::span<const FieldRow<Values>> rows, Values& values, const char* field,
+                       int element = -1) {
+        const FieldRow<Values>* row = FindField(rows, field);
+        double* member = row != nullptr ? FieldAddress<double>(*row, values, element) : nullptr;
+        Q_ASSERT(member != nullptr);
+        const std::string name =
+            element >= 0 ? ElementName(field, static_cast<size_t>(element)) : std::string(field);
+        return AddField(QString::fromStdString(name), member,
+                        row != nullptr && row->check.kind == CheckKind::kSigned);
+    }
     // A button that puts the calculator's U-value into the named field.
     QPushButton* AddCalcButton(const QString& text, const QString& field);
     QLabel* AddLabel(const QString& text, Qt::Alignment alignment = Qt::AlignLeft);

@@ -33,18 +33,15 @@ CWallsRoofDlg::CWallsRoofDlg(CQuarnDoc& doc, QWidget* parent)
     table->addWidget(AddLabel(uUnit, Qt::AlignHCenter), 1, 2, 1, 4);
     for (int row = 0; row <= kOrientations; ++row) {
         const bool roof = row == kOrientations;
-        const QString area = roof ? "m_dRoofArea" : Indexed("m_dWallArea", row);
+        const int element = roof ? -1 : row;
         const QString cool = roof ? "m_dRoofUCool" : Indexed("m_dWallUCool", row);
         const QString heat = roof ? "m_dRoofUHeat" : Indexed("m_dWallUHeat", row);
         const int line = row + 2;
         table->addWidget(AddLabel(kRowNames[row]), line, 0);
-        table->addWidget(AddField(area, roof ? &m_values.m_dRoofArea : &m_values.m_dWallArea[row]),
-                         line, 1);
-        table->addWidget(
-            AddField(cool, roof ? &m_values.m_dRoofUCool : &m_values.m_dWallUCool[row]), line, 2);
+        table->addWidget(Add(roof ? "m_dRoofArea" : "m_dWallArea", element), line, 1);
+        table->addWidget(Add(roof ? "m_dRoofUCool" : "m_dWallUCool", element), line, 2);
         table->addWidget(AddCalcButton(QString("%1 Sum").arg(kRowNames[row]), cool), line, 3);
-        table->addWidget(
-            AddField(heat, roof ? &m_values.m_dRoofUHeat : &m_values.m_dWallUHeat[row]), line, 4);
+        table->addWidget(Add(roof ? "m_dRoofUHeat" : "m_dWallUHeat", element), line, 4);
         table->addWidget(AddCalcButton(QString("%1 Win").arg(kRowNames[row]), heat), line, 5);
     }
 
@@ -58,10 +55,9 @@ CWallsRoofDlg::CWallsRoofDlg(CQuarnDoc& doc, QWidget* parent)
     grid->addWidget(AddLabel(QString::fromStdString(m_values.m_strTempUnit), Qt::AlignHCenter), 1,
                     1);
     grid->addWidget(AddLabel(uUnit, Qt::AlignHCenter), 1, 2, 1, 2);
-    grid->addWidget(AddField("m_dBGWallArea", &m_values.m_dBGWallArea), 2, 0);
-    // The ground may well be below freezing: the one box that takes a minus sign.
-    grid->addWidget(AddField("m_dGroundTemp", &m_values.m_dGroundTemp, true), 2, 1);
-    grid->addWidget(AddField("m_dBGWallUHeat", &m_values.m_dBGWallUHeat), 2, 2);
+    grid->addWidget(Add("m_dBGWallArea"), 2, 0);
+    grid->addWidget(Add("m_dGroundTemp"), 2, 1);
+    grid->addWidget(Add("m_dBGWallUHeat"), 2, 2);
     grid->addWidget(AddCalcButton("BG Walls Win", "m_dBGWallUHeat"), 2, 3);
     grid->setColumnStretch(4, 1);
 
@@ -70,6 +66,10 @@ CWallsRoofDlg::CWallsRoofDlg(CQuarnDoc& doc, QWidget* parent)
     body->addSpacing(6);
     body->addWidget(below);
     SetBody(body);
+}
+
+CNumEdit* CWallsRoofDlg::Add(const char* field, int element) {
+    return AddField(WallsRoofFields(), m_values, field, element);
 }
 
 InputResult CWallsRoofDlg::ValidateValues() { return ValidateWallsRoof(m_values); }

@@ -16,5 +16,8 @@ class CWallsRoofDlg : public CModelessInputDlg {
     void ApplyValues() override;
 
   private:
+    // The box of a field of the command's table.
+    CNumEdit* Add(const char* field, int element = -1);
+
     CWallsRoofValues m_values;
 };

@@ -20,7 +20,8 @@ class CProjPageBase : public QWizardPage {
     virtual bool StoreValues(CGeneralDataValues& values, QString& message, QWidget*& focus) = 0;
 };
 
-// The fourteen pages, in order; pages 1..7 and 8..14 are built in their own files.
+// The fourteen pages, in order, built in files by topic: station and conditions (1-3),
+// constructions (4-6), internal loads (7-12) and glass (13, 14).
 CProjPageBase* CreateProjPage1(QWidget* parent);
 CProjPageBase* CreateProjPage2(QWidget* parent);
 CProjPageBase* CreateProjPage3(QWidget* parent);

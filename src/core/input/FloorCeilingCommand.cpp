@@ -1,28 +1,68 @@
 #include "input/FloorCeilingCommand.h"
 
 #include "document/QuarnDoc.h"
-#include "input/DataCommandGuards.h"
 #include "units/Units.h"
 
 namespace {
+
+using V = CFloorCeilingValues;
+using D = CQuarnDocData;
+
+const FloorCeilingRow kFields[] = {
+    {"m_dSurfArea", &V::m_dSurfArea, &D::m_dSurfArea, UnitKind::kArea,
+     NotNegative(FieldKind::kArea)},
+    {"m_dSurfTDCool", &V::m_dSurfTDCool, &D::m_dSurfTDCool, UnitKind::kTempDifference,
+     NotNegative(FieldKind::kTempDifference)},
+    {"m_dSurfTDHeat", &V::m_dSurfTDHeat, &D::m_dSurfTDHeat, UnitKind::kTempDifference,
+     NotNegative(FieldKind::kTempDifference)},
+    {"m_dSurfUCool", &V::m_dSurfUCool, &D::m_dSurfUCool, UnitKind::kUValue,
+     NotNegative(FieldKind::kUValue)},
+    {"m_dSurfUHeat", &V::m_dSurfUHeat, &D::m_dSurfUHeat, UnitKind::kUValue,
+     NotNegative(FieldKind::kUValue)},
+    {"m_dSkyArea", &V::m_dSkyArea, &D::m_dSkyArea, UnitKind::kArea, NotNegative(FieldKind::kArea)},
+    {"m_dSkySC", &V::m_dSkySC, &D::m_dSkySC, UnitKind::kSameNumber,
+     NotNegative(FieldKind::kFactor)},
+    {"m_dSkyUCool", &V::m_dSkyUCool, &D::m_dSkyUCool, UnitKind::kUValue,
+     NotNegative(FieldKind::kUValue)},
+    {"m_dSkyUHeat", &V::m_dSkyUHeat, &D::m_dSkyUHeat, UnitKind::kUValue,
+     NotNegative(FieldKind::kUValue)},
+    {"m_dSlabArea", &V::m_dSlabArea, &D::m_dSlabArea, UnitKind::kArea,
+     NotNegative(FieldKind::kArea)},
+    // The ground may be below freezing: the one box that takes a minus sign.
+    {"m_dGroundTemp", &V::m_dGroundTemp, &D::m_dGroundTemp, UnitKind::kTemperature,
+     Signed(FieldKind::kTemperature)},
+    {"m_dSlabUHeat", &V::m_dSlabUHeat, &D::m_dSlabUHeat, UnitKind::kUValue,
+     NotNegative(FieldKind::kUValue)},
+    {"m_dSlabEdgeFactor", &V::m_dSlabEdgeFactor, &D::m_dSlabEdgeFactor, UnitKind::kEdgeFactor,
+     NotNegative(FieldKind::kEdgeFactor)},
+    {"m_dSlabPerimeter", &V::m_dSlabPerimeter, &D::m_dSlabPerimeter, UnitKind::kLength,
+     NotNegative(FieldKind::kLength)},
+};
+
+InputUnits UnitsOf(CQuarnDoc& doc) {
+    const bool english = doc.IsInputEnglish() != 0;
+    const bool metric = doc.IsInputMetric() != 0;
+    return english ? InputUnits::kEnglish : metric ? InputUnits::kMetric : InputUnits::kNeither;
+}
+
 // Half a design difference, never below zero: the rough starting guess for a surface between
 // the room and an unconditioned space.
 double HalfDifference(double warmer, double cooler) {
     const double half = (warmer - cooler) / 2.0;
     return half < 0 ? 0.0 : half;
 }
+
 }  // namespace
+
+std::span<const FloorCeilingRow> FloorCeilingFields() { return kFields; }
 
 CFloorCeilingValues FillFloorCeiling(CQuarnDoc& doc) {
     CFloorCeilingValues v;
-    const bool english = doc.IsInputEnglish();
-    const bool metric = doc.IsInputMetric();
-    if (!english && !metric) return v;
+    const InputUnits units = UnitsOf(doc);
+    if (units == InputUnits::kNeither) return v;
+    FillFields(FloorCeilingFields(), v, static_cast<const CQuarnDocData&>(doc), units);
 
-    // Dividing by 1 leaves the English values as stored.
-    const double area = metric ? kSqFtPerSqM : 1.0;
-    const double tempDiff = metric ? kTempDiffFactor : 1.0;
-    const double uValue = metric ? kUValueFactor : 1.0;
+    const bool metric = units == InputUnits::kMetric;
     v.m_strAreaUnit = metric ? "(Sq m)" : "(Sq Ft)";
     v.m_strTempDiffUnit = metric ? "(C Deg)" : "(F Deg)";
     v.m_strTempUnit = metric ? "(Deg C)" : "(Deg F)";
@@ -30,26 +70,9 @@ CFloorCeilingValues FillFloorCeiling(CQuarnDoc& doc) {
     v.m_strEdgeFactorUnit = metric ? "(W/m)" : "Btu/(h . Ft)";
     v.m_strLengthUnit = metric ? "(m)" : "(Ft)";
 
-    for (int s = 0; s < kSurfaces; ++s) {
-        v.m_dSurfArea[s] = doc.m_dSurfArea[s] / area;
-        v.m_dSurfTDCool[s] = doc.m_dSurfTDCool[s] / tempDiff;
-        v.m_dSurfTDHeat[s] = doc.m_dSurfTDHeat[s] / tempDiff;
-        v.m_dSurfUCool[s] = doc.m_dSurfUCool[s] * uValue;
-        v.m_dSurfUHeat[s] = doc.m_dSurfUHeat[s] * uValue;
-    }
-    for (int i = 0; i < 2; ++i) {
-        v.m_dSkyArea[i] = doc.m_dSkyArea[i] / area;
-        v.m_dSkySC[i] = doc.m_dSkySC[i];
-        v.m_dSkyUCool[i] = doc.m_dSkyUCool[i] * uValue;
-        v.m_dSkyUHeat[i] = doc.m_dSkyUHeat[i] * uValue;
-    }
-    v.m_dSlabArea = doc.m_dSlabArea / area;
-    v.m_dGroundTemp = metric ? FahrenheitToCelsius(doc.m_dGroundTemp) : doc.m_dGroundTemp;
-    v.m_dSlabUHeat = doc.m_dSlabUHeat * uValue;
-    v.m_dSlabEdgeFactor = doc.m_dSlabEdgeFactor * (metric ? kSlabEdgeToMetric : 1.0);
-    v.m_dSlabPerimeter = doc.m_dSlabPerimeter / (metric ? kFtPerM : 1.0);
-
+    // The first opening: the differences start at half the design differences.
     if (doc.m_bFloorCeilingSupplied == 0) {
+        const double tempDiff = metric ? kTempDiffFactor : 1.0;
         const double cool = HalfDifference(doc.m_dOutsideDBCool, doc.m_dInsideDBCool) / tempDiff;
         const double heat = HalfDifference(doc.m_dInsideDBHeat, doc.m_dOutsideDBHeat) / tempDiff;
         for (int s = 0; s < kSurfaces; ++s) {
@@ -61,54 +84,11 @@ CFloorCeilingValues FillFloorCeiling(CQuarnDoc& doc) {
 }
 
 InputResult ValidateFloorCeiling(const CFloorCeilingValues& v) {
-    if (auto e = CheckNotNegative("m_dSurfArea", v.m_dSurfArea, FieldKind::kArea)) return e;
-    if (auto e = CheckNotNegative("m_dSurfTDCool", v.m_dSurfTDCool, FieldKind::kTempDifference))
-        return e;
-    if (auto e = CheckNotNegative("m_dSurfTDHeat", v.m_dSurfTDHeat, FieldKind::kTempDifference))
-        return e;
-    if (auto e = CheckNotNegative("m_dSurfUCool", v.m_dSurfUCool, FieldKind::kUValue)) return e;
-    if (auto e = CheckNotNegative("m_dSurfUHeat", v.m_dSurfUHeat, FieldKind::kUValue)) return e;
-    if (auto e = CheckNotNegative("m_dSkyArea", v.m_dSkyArea, FieldKind::kArea)) return e;
-    if (auto e = CheckNotNegative("m_dSkySC", v.m_dSkySC, FieldKind::kFactor)) return e;
-    if (auto e = CheckNotNegative("m_dSkyUCool", v.m_dSkyUCool, FieldKind::kUValue)) return e;
-    if (auto e = CheckNotNegative("m_dSkyUHeat", v.m_dSkyUHeat, FieldKind::kUValue)) return e;
-    if (auto e = CheckNotNegative("m_dSlabArea", v.m_dSlabArea, FieldKind::kArea)) return e;
-    if (auto e = CheckSigned("m_dGroundTemp", v.m_dGroundTemp, FieldKind::kTemperature)) return e;
-    if (auto e = CheckNotNegative("m_dSlabUHeat", v.m_dSlabUHeat, FieldKind::kUValue)) return e;
-    if (auto e = CheckNotNegative("m_dSlabEdgeFactor", v.m_dSlabEdgeFactor, FieldKind::kEdgeFactor))
-        return e;
-    return CheckNotNegative("m_dSlabPerimeter", v.m_dSlabPerimeter, FieldKind::kLength);
+    return CheckFields(FloorCeilingFields(), v);
 }
 
 void ApplyFloorCeiling(CQuarnDoc& doc, const CFloorCeilingValues& v) {
-    const bool english = doc.IsInputEnglish();
-    const bool metric = doc.IsInputMetric();
-    // With no unit system selected the fields never held the project's values; storing them
-    // would wipe the surfaces out, so nothing is stored then.
-    if (english || metric) {
-        // Multiplying by 1 stores the English values as typed.
-        const double area = metric ? kSqFtPerSqM : 1.0;
-        const double tempDiff = metric ? kTempDiffFactor : 1.0;
-        const double uValue = metric ? kUValueFactor : 1.0;
-        for (int s = 0; s < kSurfaces; ++s) {
-            doc.m_dSurfArea[s] = v.m_dSurfArea[s] * area;
-            doc.m_dSurfTDCool[s] = v.m_dSurfTDCool[s] * tempDiff;
-            doc.m_dSurfTDHeat[s] = v.m_dSurfTDHeat[s] * tempDiff;
-            doc.m_dSurfUCool[s] = v.m_dSurfUCool[s] / uValue;
-            doc.m_dSurfUHeat[s] = v.m_dSurfUHeat[s] / uValue;
-        }
-        for (int i = 0; i < 2; ++i) {
-            doc.m_dSkyArea[i] = v.m_dSkyArea[i] * area;
-            doc.m_dSkySC[i] = v.m_dSkySC[i];
-            doc.m_dSkyUCool[i] = v.m_dSkyUCool[i] / uValue;
-            doc.m_dSkyUHeat[i] = v.m_dSkyUHeat[i] / uValue;
-        }
-        doc.m_dSlabArea = v.m_dSlabArea * area;
-        doc.m_dGroundTemp = metric ? CelsiusToFahrenheit(v.m_dGroundTemp) : v.m_dGroundTemp;
-        doc.m_dSlabUHeat = v.m_dSlabUHeat / uValue;
-        doc.m_dSlabEdgeFactor = v.m_dSlabEdgeFactor / (metric ? kSlabEdgeToMetric : 1.0);
-        doc.m_dSlabPerimeter = v.m_dSlabPerimeter * (metric ? kFtPerM : 1.0);
-    }
+    ApplyFields(FloorCeilingFields(), static_cast<CQuarnDocData&>(doc), v, UnitsOf(doc));
     doc.m_bFloorCeilingSupplied = 1;
     doc.FinishInput();
 }

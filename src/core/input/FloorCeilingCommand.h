@@ -1,8 +1,10 @@
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "document/QuarnDocData.h"
+#include "input/FieldTable.h"
 #include "input/InputError.h"
 
 class CQuarnDoc;
@@ -34,6 +36,10 @@ struct CFloorCeilingValues {
     std::string m_strLengthUnit;
 };
 
+// The dialog's fields, one row each, in the order they are checked.
+using FloorCeilingRow = FieldRow<CFloorCeilingValues>;
+std::span<const FloorCeilingRow> FloorCeilingFields();
+
 // The dialog's fields as it opens. Until the dialog has once been confirmed for the project,
 // the temperature differences start at half the design differences (0 when negative). With no
 // unit system selected every field keeps its initial value and the labels stay empty.
@@ -49,18 +55,5 @@ void ApplyFloorCeiling(CQuarnDoc& doc, const CFloorCeilingValues& values);
 
 template <class F>
 void ForEachField(CFloorCeilingValues& values, F&& field) {
-    field("m_dSurfArea", values.m_dSurfArea);
-    field("m_dSurfTDCool", values.m_dSurfTDCool);
-    field("m_dSurfTDHeat", values.m_dSurfTDHeat);
-    field("m_dSurfUCool", values.m_dSurfUCool);
-    field("m_dSurfUHeat", values.m_dSurfUHeat);
-    field("m_dSkyArea", values.m_dSkyArea);
-    field("m_dSkySC", values.m_dSkySC);
-    field("m_dSkyUCool", values.m_dSkyUCool);
-    field("m_dSkyUHeat", values.m_dSkyUHeat);
-    field("m_dSlabArea", values.m_dSlabArea);
-    field("m_dGroundTemp", values.m_dGroundTemp);
-    field("m_dSlabUHeat", values.m_dSlabUHeat);
-    field("m_dSlabEdgeFactor", values.m_dSlabEdgeFactor);
-    field("m_dSlabPerimeter", values.m_dSlabPerimeter);
+    ForEachTableField(FloorCeilingFields(), values, field);
 }

@@ -14,81 +14,147 @@
 
 namespace {
 
+using V = CGeneralDataValues;
+using D = CQuarnDocData;
+
 constexpr int kMaxProjectNameChars = 34;
-
-// Characters as the user counts them: the project strings are UTF-8, so continuation bytes do
-// not count.
-int CountChars(const std::string& text) {
-    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
-// Collects the first failure; later checks do nothing once one has failed, as the pages stop
-// at the first field at fault.
-class CChecker {
-  public:
-    void Range(const std::string& field, int value, int low, int high) {
-        if (!m_result && (value < low || value > high)) {
-            Fail(field, IntegerRangeMessage(low, high));
-        }
-    }
-    void Range(const std::string& field, double value, double low, double high) {
-        // Written so that NaN is refused too.
-        if (!m_result && !(value >= low && value <= high)) {
-            Fail(field, StrFormat("Please enter a number between %g and %g.", low, high));
-        }
-    }
-    // A radio group reports the 0-based index of its button.
-    void Choice(const std::string& field, int value, int buttons) {
-        Range(field, value, 0, buttons - 1);
-    }
-    // The numeric boxes of the wizard take digits and a point only, never a minus sign; a
-    // number must also be finite and within its kind's maximum.
-    void NotNegative(const std::string& field, double value, FieldKind kind) {
-        if (!m_result) m_result = CheckNotNegative(field.c_str(), value, kind);
-    }
-    template <size_t N>
-    void NotNegative(const char* field, const double (&values)[N], FieldKind kind) {
-        for (size_t i = 0; i < N; ++i) NotNegative(Element(field, i), values[i], kind);
-    }
-    // Counts of people: not negative, and small enough that their sum is an int.
-    template <size_t N>
-    void Counts(const char* field, const int (&values)[N]) {
-        for (size_t i = 0; i < N && !m_result; ++i) {
-            if (values[i] < 0) {
-                Fail(Element(field, i), kNotNegativeMessage);
-            } else if (values[i] > kMaxCount) {
-                Fail(Element(field, i), IntegerRangeMessage(0, kMaxCount));
-            }
-        }
-    }
-    void MaxChars(const std::string& field, const std::string& text, int chars) {
-        if (!m_result && CountChars(text) > chars) {
-            Fail(field, StrFormat("Please enter no more than %d characters.", chars));
-        }
-    }
-    void TreeChoice(const std::string& field, int chosen, int current, const char* message) {
-        if (!m_result && chosen == 0 && current == 0) Fail(field, message);
-    }
-
-    static std::string Element(const char* field, size_t i) {
-        return StrFormat("%s[%zu]", field, i);
-    }
-    const InputResult& Result() const { return m_result; }
-
-  private:
-    void Fail(const std::string& field, const std::string& message) {
-        m_result = InputError{field, message};
-    }
-    InputResult m_result;
-};
-
 constexpr int kHourChoices = 10;  // 2, 4, ..., 18, above 18 hours
 
-template <class T, size_t N>
-void CopyArray(T (&to)[N], const T (&from)[N]) {
-    std::copy(std::begin(from), std::end(from), std::begin(to));
+const GeneralDataRow kFields[] = {
+    // Page 1: project identification (the station is chosen in the tree).
+    {"m_strProjectName", &V::m_strProjectName, &D::m_strProjectName, UnitKind::kNone,
+     MaxChars(kMaxProjectNameChars), 1},
+    {"m_strProjectDesigner", &V::m_strProjectDesigner, &D::m_strProjectDesigner, UnitKind::kNone,
+     NoCheck(), 1},
+    {"m_strProjectAddress", &V::m_strProjectAddress, &D::m_strProjectAddress, UnitKind::kNone,
+     NoCheck(), 1},
+    {"m_strProjectDate", &V::m_strProjectDate, &D::m_strProjectDate, UnitKind::kNone, NoCheck(), 1},
+    // Page 2: design temperature frequencies.
+    {"m_nCoolDesignLevel", &V::m_nCoolDesignLevel, &D::m_nCoolDesignLevel, UnitKind::kNone,
+     Choice(3), 2},
+    {"m_nHeatDesignLevel", &V::m_nHeatDesignLevel, &D::m_nHeatDesignLevel, UnitKind::kNone,
+     Choice(2), 2},
+    // Page 3: inside design conditions.
+    {"m_dInsideDBCool", &V::m_dInsideDBCool, &D::m_dInsideDBCool, UnitKind::kTemperature,
+     NotNegative(FieldKind::kTemperature), 3},
+    {"m_dInsideRH", &V::m_dInsideRH, &D::m_dInsideRH, UnitKind::kNone, RealRange(40.0, 65.0), 3},
+    {"m_dInsideDBHeat", &V::m_dInsideDBHeat, &D::m_dInsideDBHeat, UnitKind::kTemperature,
+     NotNegative(FieldKind::kTemperature), 3},
+    // Pages 4 and 5: roof and walls.
+    {"m_nRoofType", &V::m_nRoofType, &D::m_nRoofType, UnitKind::kNone, Choice(13), 4},
+    {"m_nSuspendedCeiling", &V::m_nSuspendedCeiling, &D::m_nSuspendedCeiling, UnitKind::kNone,
+     Choice(2), 5},
+    {"m_nRoofColor", &V::m_nRoofColor, &D::m_nRoofColor, UnitKind::kNone, Choice(2), 5},
+    {"m_nAtticFan", &V::m_nAtticFan, &D::m_nAtticFan, UnitKind::kNone, Choice(2), 5},
+    {"m_nWallColor", &V::m_nWallColor, &D::m_nWallColor, UnitKind::kNone, Choice(3), 5},
+    // Page 6: the wall construction group, chosen in the tree.
+    {"m_nWallGroup",
+     &V::m_nWallGroup,
+     {},
+     UnitKind::kNone,
+     TreeChoice(kNoWallGroupMessage),
+     6,
+     &V::nCurrentWallGroup},
+    // Page 7: lights and the 'a' and 'b' classifications.
+    {"m_nLightOnHour", &V::m_nLightOnHour, &D::m_nLightOnHour, UnitKind::kNone, IntRange(1, 24), 7},
+    {"m_nLightHoursSel", &V::m_nLightHoursSel, &D::m_nLightHoursSel, UnitKind::kNone, Choice(6), 7},
+    {"m_nAClass", &V::m_nAClass, &D::m_nAClass, UnitKind::kNone, Choice(4), 7},
+    {"m_nBClass",
+     &V::m_nBClass,
+     {},
+     UnitKind::kNone,
+     TreeChoice(kNoBClassMessage),
+     7,
+     &V::nCurrentBClass},
+    // Page 8: lights schedule and installed watts.
+    {"m_nLightSchedule", &V::m_nLightSchedule, &D::m_nLightSchedule, UnitKind::kNone,
+     IntRange(0, 100), 8},
+    {"m_dFluorWatts", &V::m_dFluorWatts, &D::m_dFluorWatts, UnitKind::kNone,
+     NotNegative(FieldKind::kWatts), 8},
+    {"m_dIncandWatts", &V::m_dIncandWatts, &D::m_dIncandWatts, UnitKind::kNone,
+     NotNegative(FieldKind::kWatts), 8},
+    {"m_dBallastFactor", &V::m_dBallastFactor, &D::m_dBallastFactor, UnitKind::kNone,
+     NotNegative(FieldKind::kFactor), 8},
+    // Page 9: occupancy and ventilation.
+    {"m_nOccupancyStartHour", &V::m_nOccupancyStartHour, &D::m_nOccupancyStartHour, UnitKind::kNone,
+     IntRange(1, 24), 9},
+    {"m_nOccupancyHoursSel", &V::m_nOccupancyHoursSel, &D::m_nOccupancyHoursSel, UnitKind::kNone,
+     Choice(kHourChoices), 9},
+    {"m_nOccupants", &V::m_nOccupants, &D::m_nOccupants, UnitKind::kNone, Count(), 9},
+    {"m_dVentPerOccupant", &V::m_dVentPerOccupant, &D::m_dVentPerOccupant, UnitKind::kAirFlow,
+     NotNegative(FieldKind::kAirFlow), 9},
+    // Page 10: appliances.
+    {"m_nHoodedOnHour", &V::m_nHoodedOnHour, &D::m_nHoodedOnHour, UnitKind::kNone, IntRange(1, 24),
+     10},
+    {"m_nHoodedHoursSel", &V::m_nHoodedHoursSel, &D::m_nHoodedHoursSel, UnitKind::kNone,
+     Choice(kHourChoices), 10},
+    {"m_dHoodedElecBtuh", &V::m_dHoodedElecBtuh, &D::m_dHoodedElecBtuh, UnitKind::kHeatRate,
+     NotNegative(FieldKind::kHeatRate), 10},
+    {"m_dHoodedGasBtuh", &V::m_dHoodedGasBtuh, &D::m_dHoodedGasBtuh, UnitKind::kHeatRate,
+     NotNegative(FieldKind::kHeatRate), 10},
+    {"m_nUnhoodedOnHour", &V::m_nUnhoodedOnHour, &D::m_nUnhoodedOnHour, UnitKind::kNone,
+     IntRange(1, 24), 10},
+    {"m_nUnhoodedHoursSel", &V::m_nUnhoodedHoursSel, &D::m_nUnhoodedHoursSel, UnitKind::kNone,
+     Choice(kHourChoices), 10},
+    {"m_dUnhoodedElecBtuh", &V::m_dUnhoodedElecBtuh, &D::m_dUnhoodedElecBtuh, UnitKind::kHeatRate,
+     NotNegative(FieldKind::kHeatRate), 10},
+    {"m_dUnhoodedGasBtuh", &V::m_dUnhoodedGasBtuh, &D::m_dUnhoodedGasBtuh, UnitKind::kHeatRate,
+     NotNegative(FieldKind::kHeatRate), 10},
+    // Page 11: power equipment. Efficiencies and use factors 1 to 100, load factors 1 to 180.
+    {"m_nPowerEquipOnHour", &V::m_nPowerEquipOnHour, &D::m_nPowerEquipOnHour, UnitKind::kNone,
+     IntRange(1, 24), 11},
+    {"m_nPowerEquipHoursSel", &V::m_nPowerEquipHoursSel, &D::m_nPowerEquipHoursSel, UnitKind::kNone,
+     Choice(kHourChoices), 11},
+    {"m_dMotorInDrivenInKW", &V::m_dMotorInDrivenInKW, &D::m_dMotorInDrivenInKW, UnitKind::kNone,
+     NotNegative(FieldKind::kKilowatts), 11},
+    {"m_nMotorInDrivenInEff", &V::m_nMotorInDrivenInEff, &D::m_nMotorInDrivenInEff, UnitKind::kNone,
+     IntRange(1, 100), 11},
+    {"m_nMotorInDrivenInLoad", &V::m_nMotorInDrivenInLoad, &D::m_nMotorInDrivenInLoad,
+     UnitKind::kNone, IntRange(1, 180), 11},
+    {"m_nMotorInDrivenInUse", &V::m_nMotorInDrivenInUse, &D::m_nMotorInDrivenInUse, UnitKind::kNone,
+     IntRange(1, 100), 11},
+    {"m_dMotorOutDrivenInKW", &V::m_dMotorOutDrivenInKW, &D::m_dMotorOutDrivenInKW, UnitKind::kNone,
+     NotNegative(FieldKind::kKilowatts), 11},
+    {"m_nMotorOutDrivenInLoad", &V::m_nMotorOutDrivenInLoad, &D::m_nMotorOutDrivenInLoad,
+     UnitKind::kNone, IntRange(1, 180), 11},
+    {"m_nMotorOutDrivenInUse", &V::m_nMotorOutDrivenInUse, &D::m_nMotorOutDrivenInUse,
+     UnitKind::kNone, IntRange(1, 100), 11},
+    {"m_dMotorInDrivenOutKW", &V::m_dMotorInDrivenOutKW, &D::m_dMotorInDrivenOutKW, UnitKind::kNone,
+     NotNegative(FieldKind::kKilowatts), 11},
+    {"m_nMotorInDrivenOutEff", &V::m_nMotorInDrivenOutEff, &D::m_nMotorInDrivenOutEff,
+     UnitKind::kNone, IntRange(1, 100), 11},
+    {"m_nMotorInDrivenOutLoad", &V::m_nMotorInDrivenOutLoad, &D::m_nMotorInDrivenOutLoad,
+     UnitKind::kNone, IntRange(1, 180), 11},
+    {"m_nMotorInDrivenOutUse", &V::m_nMotorInDrivenOutUse, &D::m_nMotorInDrivenOutUse,
+     UnitKind::kNone, IntRange(1, 100), 11},
+    // Page 12: electronic equipment, infiltration, building volume.
+    {"m_nElecEquipOnHour", &V::m_nElecEquipOnHour, &D::m_nElecEquipOnHour, UnitKind::kNone,
+     IntRange(1, 24), 12},
+    {"m_nElecEquipHoursSel", &V::m_nElecEquipHoursSel, &D::m_nElecEquipHoursSel, UnitKind::kNone,
+     Choice(kHourChoices), 12},
+    {"m_dElecEquipKW", &V::m_dElecEquipKW, &D::m_dElecEquipKW, UnitKind::kNone,
+     NotNegative(FieldKind::kKilowatts), 12},
+    {"m_nElecEquipUseFactor", &V::m_nElecEquipUseFactor, &D::m_nElecEquipUseFactor, UnitKind::kNone,
+     IntRange(1, 100), 12},
+    {"m_dInfilACHCool", &V::m_dInfilACHCool, &D::m_dInfilACHCool, UnitKind::kNone,
+     NotNegative(FieldKind::kAirChanges), 12},
+    {"m_dInfilACHHeat", &V::m_dInfilACHHeat, &D::m_dInfilACHHeat, UnitKind::kNone,
+     NotNegative(FieldKind::kAirChanges), 12},
+    {"m_dBuildingVolume", &V::m_dBuildingVolume, &D::m_dBuildingVolume, UnitKind::kVolume,
+     NotNegative(FieldKind::kVolume), 12},
+    // Pages 13 and 14: glass.
+    {"m_nGlassType", &V::m_nGlassType, &D::m_nGlassType, UnitKind::kNone, Choice(27), 13},
+    {"m_nInteriorShading", &V::m_nInteriorShading, &D::m_nInteriorShading, UnitKind::kNone,
+     Choice(14), 14},
+    {"m_nShadingRoomCombo", &V::m_nShadingRoomCombo, &D::m_nShadingRoomCombo, UnitKind::kNone,
+     Choice(4), 14},
+};
+
+// Both queries, as they keep the document's cached flags current.
+InputUnits UnitsOf(CQuarnDoc& doc) {
+    const bool metric = doc.IsInputMetric() != 0;
+    const bool english = doc.IsInputEnglish() != 0;
+    return metric ? InputUnits::kMetric : english ? InputUnits::kEnglish : InputUnits::kNeither;
 }
 
 HTREEITEM FindItemWithData(const CTreeCtrl& tree, HTREEITEM first, std::intptr_t data) {
@@ -101,302 +167,75 @@ HTREEITEM FindItemWithData(const CTreeCtrl& tree, HTREEITEM first, std::intptr_t
 
 }  // namespace
 
+std::span<const GeneralDataRow> GeneralDataFields() { return kFields; }
+
 CGeneralDataValues FillGeneralData(CQuarnDoc& doc) {
     CGeneralDataValues v;
-    const bool metric = doc.IsInputMetric() != 0;
-    const bool english = doc.IsInputEnglish() != 0;
+    const InputUnits units = UnitsOf(doc);
+    FillFields(GeneralDataFields(), v, static_cast<const CQuarnDocData&>(doc), units);
 
-    // Page 1. The station index handed over is cleared again by the page's initialisation
-    // (nothing selected in the fresh tree).
-    v.m_strProjectName = StrFormat("%s", doc.m_strProjectName.c_str());
-    v.m_strProjectDesigner = StrFormat("%s", doc.m_strProjectDesigner.c_str());
-    v.m_strProjectAddress = StrFormat("%s", doc.m_strProjectAddress.c_str());
-    v.m_strProjectDate = StrFormat("%s", doc.m_strProjectDate.c_str());
+    // The captions of the trees and the unit texts. The station index handed over is cleared
+    // again by the page's initialisation (nothing selected in the fresh tree).
     v.strStationCaption = StrFormat("Current Weather Station: %s, %s", doc.m_strCityName.c_str(),
                                     doc.m_strCityRegion.c_str());
-
-    v.m_nCoolDesignLevel = doc.m_nCoolDesignLevel;
-    v.m_nHeatDesignLevel = doc.m_nHeatDesignLevel;
-
-    // Page 3: the cooling temperature is cut to 3 decimals for display (and stored so).
-    if (metric) {
-        v.m_dInsideDBCool = RoundDown(FahrenheitToCelsius(doc.m_dInsideDBCool), 3);
-        v.m_dInsideDBHeat = FahrenheitToCelsius(doc.m_dInsideDBHeat);
-    } else if (english) {
-        v.m_dInsideDBCool = doc.m_dInsideDBCool;
-        v.m_dInsideDBHeat = doc.m_dInsideDBHeat;
-    }
-    v.m_dInsideRH = doc.m_dInsideRH;
-    v.strCoolTempUnit = doc.GetInputTempUnit();
-    v.strHeatTempUnit = doc.GetInputTempUnit();
-
-    v.m_nRoofType = doc.m_nRoofType;
-    v.m_nSuspendedCeiling = doc.m_nSuspendedCeiling;
-    v.m_nRoofColor = doc.m_nRoofColor;
-    v.m_nAtticFan = doc.m_nAtticFan;
-    v.m_nWallColor = doc.m_nWallColor;
-
     v.strWallGroupCaption = StrFormat("\tCurrent Wall Construction Group:\n%s\n%s",
                                       doc.m_strWallGroup1.c_str(), doc.m_strWallGroup2.c_str());
     v.nCurrentWallGroup = doc.m_nWallGroup;
-
     v.strBClassCaption =
         StrFormat("Current 'b' Classification: %s\n%s\n%s", doc.m_strBClass1.c_str(),
                   doc.m_strBClass2.c_str(), doc.m_strBClass3.c_str());
-    v.m_nLightOnHour = doc.m_nLightOnHour;
-    v.m_nLightHoursSel = doc.m_nLightHoursSel;
-    v.m_nAClass = doc.m_nAClass;
     v.nCurrentBClass = doc.m_nBClass;
-
-    CopyArray(v.m_nLightSchedule, doc.m_nLightSchedule);
-    v.m_dFluorWatts = doc.m_dFluorWatts;
-    v.m_dIncandWatts = doc.m_dIncandWatts;
-    v.m_dBallastFactor = doc.m_dBallastFactor;
-
-    v.m_nOccupancyStartHour = doc.m_nOccupancyStartHour;
-    v.m_nOccupancyHoursSel = doc.m_nOccupancyHoursSel;
-    CopyArray(v.m_nOccupants, doc.m_nOccupants);
-    if (metric) {
-        v.strVentCaption = "Ventil: L/s /Occup";
-        for (int i = 0; i < kOccupancyCategories; ++i) {
-            v.m_dVentPerOccupant[i] = doc.m_dVentPerOccupant[i] / kCfmPerLps;
-        }
-    } else if (english) {
-        v.strVentCaption = "Ventil: CFM /Occup";
-        CopyArray(v.m_dVentPerOccupant, doc.m_dVentPerOccupant);
-    }
-
-    if (metric || english) {
-        const double factor = metric ? kBtuhPerW : 1.0;
+    v.strCoolTempUnit = doc.GetInputTempUnit();
+    v.strHeatTempUnit = doc.GetInputTempUnit();
+    if (units != InputUnits::kNeither) {
+        const bool metric = units == InputUnits::kMetric;
+        v.strVentCaption = metric ? "Ventil: L/s /Occup" : "Ventil: CFM /Occup";
         const char* unit = metric ? "Watts" : "Btu/Hr";
-        v.m_dHoodedElecBtuh = doc.m_dHoodedElecBtuh / factor;
-        v.m_dHoodedGasBtuh = doc.m_dHoodedGasBtuh / factor;
-        v.m_dUnhoodedElecBtuh = doc.m_dUnhoodedElecBtuh / factor;
-        v.m_dUnhoodedGasBtuh = doc.m_dUnhoodedGasBtuh / factor;
         v.strHoodedElecUnit = v.strHoodedGasUnit = unit;
         v.strUnhoodedElecUnit = v.strUnhoodedGasUnit = unit;
+        v.strVolumeUnit = metric ? "Cu Meter" : "Cu Ft";
+        v.nEnglishGlassCaptions = metric ? 0 : 1;
     }
-    v.m_nHoodedOnHour = doc.m_nHoodedOnHour;
-    v.m_nHoodedHoursSel = doc.m_nHoodedHoursSel;
-    v.m_nUnhoodedOnHour = doc.m_nUnhoodedOnHour;
-    v.m_nUnhoodedHoursSel = doc.m_nUnhoodedHoursSel;
-
-    v.m_nPowerEquipOnHour = doc.m_nPowerEquipOnHour;
-    v.m_nPowerEquipHoursSel = doc.m_nPowerEquipHoursSel;
-    v.m_dMotorInDrivenInKW = doc.m_dMotorInDrivenInKW;
-    v.m_nMotorInDrivenInEff = doc.m_nMotorInDrivenInEff;
-    v.m_nMotorInDrivenInLoad = doc.m_nMotorInDrivenInLoad;
-    v.m_nMotorInDrivenInUse = doc.m_nMotorInDrivenInUse;
-    v.m_dMotorOutDrivenInKW = doc.m_dMotorOutDrivenInKW;
-    v.m_nMotorOutDrivenInLoad = doc.m_nMotorOutDrivenInLoad;
-    v.m_nMotorOutDrivenInUse = doc.m_nMotorOutDrivenInUse;
-    v.m_dMotorInDrivenOutKW = doc.m_dMotorInDrivenOutKW;
-    v.m_nMotorInDrivenOutEff = doc.m_nMotorInDrivenOutEff;
-    v.m_nMotorInDrivenOutLoad = doc.m_nMotorInDrivenOutLoad;
-    v.m_nMotorInDrivenOutUse = doc.m_nMotorInDrivenOutUse;
-
-    v.m_nElecEquipOnHour = doc.m_nElecEquipOnHour;
-    v.m_nElecEquipHoursSel = doc.m_nElecEquipHoursSel;
-    v.m_dElecEquipKW = doc.m_dElecEquipKW;
-    v.m_nElecEquipUseFactor = doc.m_nElecEquipUseFactor;
-    v.m_dInfilACHCool = doc.m_dInfilACHCool;
-    v.m_dInfilACHHeat = doc.m_dInfilACHHeat;
-    if (metric) {
-        v.m_dBuildingVolume = doc.m_dBuildingVolume / kCuFtPerCuM;
-        v.strVolumeUnit = "Cu Meter";
-    } else if (english) {
-        v.m_dBuildingVolume = doc.m_dBuildingVolume;
-        v.strVolumeUnit = "Cu Ft";
-    }
-
-    v.m_nGlassType = doc.m_nGlassType;
-    if (english) v.nEnglishGlassCaptions = 1;
-    if (metric) v.nEnglishGlassCaptions = 0;
-    v.m_nInteriorShading = doc.m_nInteriorShading;
-    v.m_nShadingRoomCombo = doc.m_nShadingRoomCombo;
+    // The cooling temperature is cut to 3 decimals for display (and stored so).
+    if (units == InputUnits::kMetric) v.m_dInsideDBCool = RoundDown(v.m_dInsideDBCool, 3);
     return v;
 }
 
 InputResult ValidateGeneralData(const CGeneralDataValues& v) {
-    CChecker check;
+    return CheckFields(GeneralDataFields(), v);
+}
 
-    check.MaxChars("m_strProjectName", v.m_strProjectName, kMaxProjectNameChars);
+InputResult ValidateGeneralData(const CGeneralDataValues& v, int page) {
+    return CheckFields<CGeneralDataValues, CQuarnDocData>(
+        GeneralDataFields(), v,
+        [page](const GeneralDataRow& row, const std::string&) { return row.page == page; });
+}
 
-    check.Choice("m_nCoolDesignLevel", v.m_nCoolDesignLevel, 3);
-    check.Choice("m_nHeatDesignLevel", v.m_nHeatDesignLevel, 2);
-
-    check.NotNegative("m_dInsideDBCool", v.m_dInsideDBCool, FieldKind::kTemperature);
-    check.Range("m_dInsideRH", v.m_dInsideRH, 40.0, 65.0);
-    check.NotNegative("m_dInsideDBHeat", v.m_dInsideDBHeat, FieldKind::kTemperature);
-
-    check.Choice("m_nRoofType", v.m_nRoofType, 13);
-
-    check.Choice("m_nSuspendedCeiling", v.m_nSuspendedCeiling, 2);
-    check.Choice("m_nRoofColor", v.m_nRoofColor, 2);
-    check.Choice("m_nAtticFan", v.m_nAtticFan, 2);
-    check.Choice("m_nWallColor", v.m_nWallColor, 3);
-
-    check.TreeChoice("m_nWallGroup", v.m_nWallGroup, v.nCurrentWallGroup, kNoWallGroupMessage);
-
-    check.Range("m_nLightOnHour", v.m_nLightOnHour, 1, 24);
-    check.Choice("m_nLightHoursSel", v.m_nLightHoursSel, 6);
-    check.Choice("m_nAClass", v.m_nAClass, 4);
-    check.TreeChoice("m_nBClass", v.m_nBClass, v.nCurrentBClass, kNoBClassMessage);
-
-    for (size_t h = 0; h < std::size(v.m_nLightSchedule); ++h) {
-        check.Range(CChecker::Element("m_nLightSchedule", h), v.m_nLightSchedule[h], 0, 100);
-    }
-    check.NotNegative("m_dFluorWatts", v.m_dFluorWatts, FieldKind::kWatts);
-    check.NotNegative("m_dIncandWatts", v.m_dIncandWatts, FieldKind::kWatts);
-    check.NotNegative("m_dBallastFactor", v.m_dBallastFactor, FieldKind::kFactor);
-
-    check.Range("m_nOccupancyStartHour", v.m_nOccupancyStartHour, 1, 24);
-    check.Choice("m_nOccupancyHoursSel", v.m_nOccupancyHoursSel, kHourChoices);
-    check.Counts("m_nOccupants", v.m_nOccupants);
-    check.NotNegative("m_dVentPerOccupant", v.m_dVentPerOccupant, FieldKind::kAirFlow);
-
-    check.Range("m_nHoodedOnHour", v.m_nHoodedOnHour, 1, 24);
-    check.Choice("m_nHoodedHoursSel", v.m_nHoodedHoursSel, kHourChoices);
-    check.NotNegative("m_dHoodedElecBtuh", v.m_dHoodedElecBtuh, FieldKind::kHeatRate);
-    check.NotNegative("m_dHoodedGasBtuh", v.m_dHoodedGasBtuh, FieldKind::kHeatRate);
-    check.Range("m_nUnhoodedOnHour", v.m_nUnhoodedOnHour, 1, 24);
-    check.Choice("m_nUnhoodedHoursSel", v.m_nUnhoodedHoursSel, kHourChoices);
-    check.NotNegative("m_dUnhoodedElecBtuh", v.m_dUnhoodedElecBtuh, FieldKind::kHeatRate);
-    check.NotNegative("m_dUnhoodedGasBtuh", v.m_dUnhoodedGasBtuh, FieldKind::kHeatRate);
-
-    check.Range("m_nPowerEquipOnHour", v.m_nPowerEquipOnHour, 1, 24);
-    check.Choice("m_nPowerEquipHoursSel", v.m_nPowerEquipHoursSel, kHourChoices);
-    check.NotNegative("m_dMotorInDrivenInKW", v.m_dMotorInDrivenInKW, FieldKind::kKilowatts);
-    check.Range("m_nMotorInDrivenInEff", v.m_nMotorInDrivenInEff, 1, 100);
-    check.Range("m_nMotorInDrivenInLoad", v.m_nMotorInDrivenInLoad, 1, 180);
-    check.Range("m_nMotorInDrivenInUse", v.m_nMotorInDrivenInUse, 1, 100);
-    check.NotNegative("m_dMotorOutDrivenInKW", v.m_dMotorOutDrivenInKW, FieldKind::kKilowatts);
-    check.Range("m_nMotorOutDrivenInLoad", v.m_nMotorOutDrivenInLoad, 1, 180);
-    check.Range("m_nMotorOutDrivenInUse", v.m_nMotorOutDrivenInUse, 1, 100);
-    check.NotNegative("m_dMotorInDrivenOutKW", v.m_dMotorInDrivenOutKW, FieldKind::kKilowatts);
-    check.Range("m_nMotorInDrivenOutEff", v.m_nMotorInDrivenOutEff, 1, 100);
-    check.Range("m_nMotorInDrivenOutLoad", v.m_nMotorInDrivenOutLoad, 1, 180);
-    check.Range("m_nMotorInDrivenOutUse", v.m_nMotorInDrivenOutUse, 1, 100);
-
-    check.Range("m_nElecEquipOnHour", v.m_nElecEquipOnHour, 1, 24);
-    check.Choice("m_nElecEquipHoursSel", v.m_nElecEquipHoursSel, kHourChoices);
-    check.NotNegative("m_dElecEquipKW", v.m_dElecEquipKW, FieldKind::kKilowatts);
-    check.Range("m_nElecEquipUseFactor", v.m_nElecEquipUseFactor, 1, 100);
-    check.NotNegative("m_dInfilACHCool", v.m_dInfilACHCool, FieldKind::kAirChanges);
-    check.NotNegative("m_dInfilACHHeat", v.m_dInfilACHHeat, FieldKind::kAirChanges);
-    check.NotNegative("m_dBuildingVolume", v.m_dBuildingVolume, FieldKind::kVolume);
-
-    check.Choice("m_nGlassType", v.m_nGlassType, 27);
-    check.Choice("m_nInteriorShading", v.m_nInteriorShading, 14);
-    check.Choice("m_nShadingRoomCombo", v.m_nShadingRoomCombo, 4);
-    return check.Result();
+InputResult ValidateGeneralData(const CGeneralDataValues& v,
+                                const FieldFilter<CGeneralDataValues>& only) {
+    return CheckFields(GeneralDataFields(), v, only);
 }
 
 void ApplyGeneralData(CQuarnDoc& doc, const CGeneralDataValues& v) {
-    const bool metric = doc.IsInputMetric() != 0;
-    const bool english = doc.IsInputEnglish() != 0;
+    ApplyFields(GeneralDataFields(), static_cast<CQuarnDocData&>(doc), v, UnitsOf(doc));
 
+    // The tree choices; none made keeps the project's.
     if (v.m_nCityIndex > 0) {
         doc.m_nCityIndex = v.m_nCityIndex;
         doc.m_strCityName = v.m_strCityName;
         doc.m_strCityRegion = v.m_strCityRegion;
     }
-    doc.m_strProjectName = v.m_strProjectName;
-    doc.m_strProjectDesigner = v.m_strProjectDesigner;
-    doc.m_strProjectAddress = v.m_strProjectAddress;
-    doc.m_strProjectDate = v.m_strProjectDate;
-
-    doc.m_nCoolDesignLevel = v.m_nCoolDesignLevel;
-    doc.m_nHeatDesignLevel = v.m_nHeatDesignLevel;
-
-    if (metric) {
-        doc.m_dInsideDBCool = CelsiusToFahrenheit(v.m_dInsideDBCool);
-        doc.m_dInsideDBHeat = CelsiusToFahrenheit(v.m_dInsideDBHeat);
-    } else if (english) {
-        doc.m_dInsideDBCool = v.m_dInsideDBCool;
-        doc.m_dInsideDBHeat = v.m_dInsideDBHeat;
-    }
-    doc.m_dInsideRH = v.m_dInsideRH;
-
-    doc.m_nRoofType = v.m_nRoofType;
-    doc.m_nSuspendedCeiling = v.m_nSuspendedCeiling;
-    doc.m_nRoofColor = v.m_nRoofColor;
-    doc.m_nAtticFan = v.m_nAtticFan;
-    doc.m_nWallColor = v.m_nWallColor;
-
     if (v.m_nWallGroup > 0) {
         doc.m_nWallGroup = v.m_nWallGroup;
         doc.m_strWallGroup1 = v.m_strWallGroup1;
         doc.m_strWallGroup2 = v.m_strWallGroup2;
     }
-
     if (v.m_nBClass > 0) {
         doc.m_nBClass = v.m_nBClass;
         doc.m_strBClass1 = v.m_strBClass1;
         doc.m_strBClass2 = v.m_strBClass2;
         doc.m_strBClass3 = v.m_strBClass3;
     }
-    doc.m_nLightOnHour = v.m_nLightOnHour;
-    doc.m_nLightHoursSel = v.m_nLightHoursSel;
-    doc.m_nAClass = v.m_nAClass;
-
-    CopyArray(doc.m_nLightSchedule, v.m_nLightSchedule);
-    doc.m_dFluorWatts = v.m_dFluorWatts;
-    doc.m_dIncandWatts = v.m_dIncandWatts;
-    doc.m_dBallastFactor = v.m_dBallastFactor;
-
-    doc.m_nOccupancyStartHour = v.m_nOccupancyStartHour;
-    doc.m_nOccupancyHoursSel = v.m_nOccupancyHoursSel;
-    CopyArray(doc.m_nOccupants, v.m_nOccupants);
-    if (metric) {
-        for (int i = 0; i < kOccupancyCategories; ++i) {
-            doc.m_dVentPerOccupant[i] = v.m_dVentPerOccupant[i] * kCfmPerLps;
-        }
-    } else if (english) {
-        CopyArray(doc.m_dVentPerOccupant, v.m_dVentPerOccupant);
-    }
-
-    if (metric || english) {
-        const double factor = metric ? kBtuhPerW : 1.0;
-        doc.m_dHoodedElecBtuh = v.m_dHoodedElecBtuh * factor;
-        doc.m_dHoodedGasBtuh = v.m_dHoodedGasBtuh * factor;
-        doc.m_dUnhoodedElecBtuh = v.m_dUnhoodedElecBtuh * factor;
-        doc.m_dUnhoodedGasBtuh = v.m_dUnhoodedGasBtuh * factor;
-    }
-    doc.m_nHoodedOnHour = v.m_nHoodedOnHour;
-    doc.m_nHoodedHoursSel = v.m_nHoodedHoursSel;
-    doc.m_nUnhoodedOnHour = v.m_nUnhoodedOnHour;
-    doc.m_nUnhoodedHoursSel = v.m_nUnhoodedHoursSel;
-
-    doc.m_nPowerEquipOnHour = v.m_nPowerEquipOnHour;
-    doc.m_nPowerEquipHoursSel = v.m_nPowerEquipHoursSel;
-    doc.m_dMotorInDrivenInKW = v.m_dMotorInDrivenInKW;
-    doc.m_nMotorInDrivenInEff = v.m_nMotorInDrivenInEff;
-    doc.m_nMotorInDrivenInLoad = v.m_nMotorInDrivenInLoad;
-    doc.m_nMotorInDrivenInUse = v.m_nMotorInDrivenInUse;
-    doc.m_dMotorOutDrivenInKW = v.m_dMotorOutDrivenInKW;
-    doc.m_nMotorOutDrivenInLoad = v.m_nMotorOutDrivenInLoad;
-    doc.m_nMotorOutDrivenInUse = v.m_nMotorOutDrivenInUse;
-    doc.m_dMotorInDrivenOutKW = v.m_dMotorInDrivenOutKW;
-    doc.m_nMotorInDrivenOutEff = v.m_nMotorInDrivenOutEff;
-    doc.m_nMotorInDrivenOutLoad = v.m_nMotorInDrivenOutLoad;
-    doc.m_nMotorInDrivenOutUse = v.m_nMotorInDrivenOutUse;
-
-    doc.m_nElecEquipOnHour = v.m_nElecEquipOnHour;
-    doc.m_nElecEquipHoursSel = v.m_nElecEquipHoursSel;
-    doc.m_dElecEquipKW = v.m_dElecEquipKW;
-    doc.m_nElecEquipUseFactor = v.m_nElecEquipUseFactor;
-    doc.m_dInfilACHCool = v.m_dInfilACHCool;
-    doc.m_dInfilACHHeat = v.m_dInfilACHHeat;
-    if (metric) {
-        doc.m_dBuildingVolume = v.m_dBuildingVolume * kCuFtPerCuM;
-    } else if (english) {
-        doc.m_dBuildingVolume = v.m_dBuildingVolume;
-    }
-
-    doc.m_nGlassType = v.m_nGlassType;
-    doc.m_nInteriorShading = v.m_nInteriorShading;
-    doc.m_nShadingRoomCombo = v.m_nShadingRoomCombo;
 
     doc.m_bGeneralDataSupplied = 1;
     Recalculate(doc);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
 #include "document/QuarnDocData.h"
+#include "input/FieldTable.h"
 #include "input/InputError.h"
 
 class CQuarnDoc;
@@ -127,11 +129,20 @@ struct CGeneralDataValues {
     int m_nShadingRoomCombo = -1;  // 4 combinations
 };
 
+// The pages' fields, one row each, in page order: the order the pages check them in.
+using GeneralDataRow = FieldRow<CGeneralDataValues>;
+std::span<const GeneralDataRow> GeneralDataFields();
+
 // What the command puts into the pages before the wizard shows them.
 CGeneralDataValues FillGeneralData(CQuarnDoc& doc);
 
-// The pages' checks in page order, as Next and Finish make them; the first field at fault.
+// The pages' checks in page order, as Finish makes them; the first field at fault.
 InputResult ValidateGeneralData(const CGeneralDataValues& values);
+// The same checks for one page's fields only (the fields of the other pages are not looked
+// at), as Next makes them; or for the fields a filter picks.
+InputResult ValidateGeneralData(const CGeneralDataValues& values, int page);
+InputResult ValidateGeneralData(const CGeneralDataValues& values,
+                                const FieldFilter<CGeneralDataValues>& only);
 
 // Finish: stores the values (accepted by ValidateGeneralData) in English units, recalculates
 // the general data, sets the supplied flag and recalculates the loads.
@@ -147,60 +158,5 @@ InputResult SelectBClass(CGeneralDataValues& values, const std::vector<std::stri
 // 'b' class are chosen in trees, through the Select functions above.
 template <class F>
 void ForEachField(CGeneralDataValues& v, F&& field) {
-    field("m_strProjectName", v.m_strProjectName);
-    field("m_strProjectDesigner", v.m_strProjectDesigner);
-    field("m_strProjectAddress", v.m_strProjectAddress);
-    field("m_strProjectDate", v.m_strProjectDate);
-    field("m_nCoolDesignLevel", v.m_nCoolDesignLevel);
-    field("m_nHeatDesignLevel", v.m_nHeatDesignLevel);
-    field("m_dInsideDBCool", v.m_dInsideDBCool);
-    field("m_dInsideRH", v.m_dInsideRH);
-    field("m_dInsideDBHeat", v.m_dInsideDBHeat);
-    field("m_nRoofType", v.m_nRoofType);
-    field("m_nSuspendedCeiling", v.m_nSuspendedCeiling);
-    field("m_nRoofColor", v.m_nRoofColor);
-    field("m_nAtticFan", v.m_nAtticFan);
-    field("m_nWallColor", v.m_nWallColor);
-    field("m_nLightOnHour", v.m_nLightOnHour);
-    field("m_nLightHoursSel", v.m_nLightHoursSel);
-    field("m_nAClass", v.m_nAClass);
-    field("m_nLightSchedule", v.m_nLightSchedule);
-    field("m_dFluorWatts", v.m_dFluorWatts);
-    field("m_dIncandWatts", v.m_dIncandWatts);
-    field("m_dBallastFactor", v.m_dBallastFactor);
-    field("m_nOccupancyStartHour", v.m_nOccupancyStartHour);
-    field("m_nOccupancyHoursSel", v.m_nOccupancyHoursSel);
-    field("m_nOccupants", v.m_nOccupants);
-    field("m_dVentPerOccupant", v.m_dVentPerOccupant);
-    field("m_nHoodedOnHour", v.m_nHoodedOnHour);
-    field("m_nHoodedHoursSel", v.m_nHoodedHoursSel);
-    field("m_dHoodedElecBtuh", v.m_dHoodedElecBtuh);
-    field("m_dHoodedGasBtuh", v.m_dHoodedGasBtuh);
-    field("m_nUnhoodedOnHour", v.m_nUnhoodedOnHour);
-    field("m_nUnhoodedHoursSel", v.m_nUnhoodedHoursSel);
-    field("m_dUnhoodedElecBtuh", v.m_dUnhoodedElecBtuh);
-    field("m_dUnhoodedGasBtuh", v.m_dUnhoodedGasBtuh);
-    field("m_nPowerEquipOnHour", v.m_nPowerEquipOnHour);
-    field("m_nPowerEquipHoursSel", v.m_nPowerEquipHoursSel);
-    field("m_dMotorInDrivenInKW", v.m_dMotorInDrivenInKW);
-    field("m_nMotorInDrivenInEff", v.m_nMotorInDrivenInEff);
-    field("m_nMotorInDrivenInLoad", v.m_nMotorInDrivenInLoad);
-    field("m_nMotorInDrivenInUse", v.m_nMotorInDrivenInUse);
-    field("m_dMotorOutDrivenInKW", v.m_dMotorOutDrivenInKW);
-    field("m_nMotorOutDrivenInLoad", v.m_nMotorOutDrivenInLoad);
-    field("m_nMotorOutDrivenInUse", v.m_nMotorOutDrivenInUse);
-    field("m_dMotorInDrivenOutKW", v.m_dMotorInDrivenOutKW);
-    field("m_nMotorInDrivenOutEff", v.m_nMotorInDrivenOutEff);
-    field("m_nMotorInDrivenOutLoad", v.m_nMotorInDrivenOutLoad);
-    field("m_nMotorInDrivenOutUse", v.m_nMotorInDrivenOutUse);
-    field("m_nElecEquipOnHour", v.m_nElecEquipOnHour);
-    field("m_nElecEquipHoursSel", v.m_nElecEquipHoursSel);
-    field("m_dElecEquipKW", v.m_dElecEquipKW);
-    field("m_nElecEquipUseFactor", v.m_nElecEquipUseFactor);
-    field("m_dInfilACHCool", v.m_dInfilACHCool);
-    field("m_dInfilACHHeat", v.m_dInfilACHHeat);
-    field("m_dBuildingVolume", v.m_dBuildingVolume);
-    field("m_nGlassType", v.m_nGlassType);
-    field("m_nInteriorShading", v.m_nInteriorShading);
-    field("m_nShadingRoomCombo", v.m_nShadingRoomCombo);
+    ForEachTableField(GeneralDataFields(), v, field);
 }

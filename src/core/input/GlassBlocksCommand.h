@@ -1,8 +1,10 @@
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "document/QuarnDocData.h"
+#include "input/FieldTable.h"
 #include "input/InputError.h"
 
 class CQuarnDoc;
@@ -14,6 +16,10 @@ struct CGlassBlocksValues {
     int m_nGlassBlockShade = -1;
     std::string m_strAreaUnit;  // "Sq Ft" or "Sq m"
 };
+
+// The dialog's fields, one row each, in the order they are checked.
+using GlassBlocksRow = FieldRow<CGlassBlocksValues>;
+std::span<const GlassBlocksRow> GlassBlocksFields();
 
 // The dialog's fields as it opens. A stored shade that is neither choice shows no choice, as
 // the radio buttons would. With no unit system selected the areas stay 0 and the label empty.
@@ -29,6 +35,5 @@ void ApplyGlassBlocks(CQuarnDoc& doc, const CGlassBlocksValues& values);
 
 template <class F>
 void ForEachField(CGlassBlocksValues& values, F&& field) {
-    field("m_dGlassBlockArea", values.m_dGlassBlockArea);
-    field("m_nGlassBlockShade", values.m_nGlassBlockShade);
+    ForEachTableField(GlassBlocksFields(), values, field);
 }

@@ -4,37 +4,37 @@
 #include "document/QuarnDoc.h"
 
 namespace {
-// A radio group shows no button for a value that is not one of its choices, and reads back -1.
-int RadioChoice(int value) { return (value == 0 || value == 1) ? value : -1; }
 
-InputResult CheckRadio(const char* name, int value) {
-    if (value >= -1 && value <= 1) return std::nullopt;
-    return InputError{name, "Please enter an integer between 0 and 1."};
-}
+using V = COptionsValues;
+using D = CQuarnDocData;
+
+// A radio group shows no button for a value that is not one of its choices, and reads back -1.
+const OptionsRow kFields[] = {
+    {"m_nInputUnits", &V::m_nInputUnits, &D::m_nInputUnits, UnitKind::kNone, ChoiceOrNone(2)},
+    {"m_nOutputUnits", &V::m_nOutputUnits, &D::m_nOutputUnits, UnitKind::kNone, ChoiceOrNone(2)},
+    {"m_nDisplaySize", &V::m_nDisplaySize, &D::m_nDisplaySize, UnitKind::kNone, ChoiceOrNone(2)},
+    {"m_nFontSize", &V::m_nFontSize, &D::m_nFontSize, UnitKind::kNone, ChoiceOrNone(2)},
+};
+
 }  // namespace
+
+std::span<const OptionsRow> OptionsFields() { return kFields; }
 
 COptionsValues FillOptions(const CQuarnDoc& doc) {
     COptionsValues v;
-    v.m_nInputUnits = RadioChoice(doc.m_nInputUnits);
-    v.m_nOutputUnits = RadioChoice(doc.m_nOutputUnits);
-    v.m_nDisplaySize = RadioChoice(doc.m_nDisplaySize);
-    v.m_nFontSize = RadioChoice(doc.m_nFontSize);
+    FillFields(OptionsFields(), v, static_cast<const CQuarnDocData&>(doc), InputUnits::kNeither);
     return v;
 }
 
-InputResult ValidateOptions(const COptionsValues& v) {
-    if (auto e = CheckRadio("m_nInputUnits", v.m_nInputUnits)) return e;
-    if (auto e = CheckRadio("m_nOutputUnits", v.m_nOutputUnits)) return e;
-    if (auto e = CheckRadio("m_nDisplaySize", v.m_nDisplaySize)) return e;
-    return CheckRadio("m_nFontSize", v.m_nFontSize);
+InputResult ValidateOptions(const COptionsValues& v) { return CheckFields(OptionsFields(), v); }
+
+void StoreOptions(CQuarnDoc& doc, const COptionsValues& v) {
+    ApplyFields(OptionsFields(), static_cast<CQuarnDocData&>(doc), v, InputUnits::kNeither);
 }
 
 void ApplyOptions(CQuarnDoc& doc, const COptionsValues& v) {
     doc.Messages().ShowMessage("Future projects will use these settings");
-    doc.m_nInputUnits = v.m_nInputUnits;
-    doc.m_nOutputUnits = v.m_nOutputUnits;
-    doc.m_nDisplaySize = v.m_nDisplaySize;
-    doc.m_nFontSize = v.m_nFontSize;
+    StoreOptions(doc, v);
     const int values[kOptionCount] = {v.m_nInputUnits, v.m_nOutputUnits, v.m_nDisplaySize,
                                       v.m_nFontSize};
     WriteOptionsFile(values, doc.Messages());

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <span>
+
+#include "input/FieldTable.h"
 #include "input/InputError.h"
 
 class CQuarnDoc;
@@ -14,6 +17,12 @@ struct COptionsValues {
     int m_nFontSize = -1;     // 0 Large, 1 Small
 };
 
+// The dialog's four radio groups, one row each.
+template <>
+inline constexpr bool kHasFieldArrays<COptionsValues> = false;
+using OptionsRow = FieldRow<COptionsValues>;
+std::span<const OptionsRow> OptionsFields();
+
 // The dialog as it opens, set from the document's four options.
 COptionsValues FillOptions(const CQuarnDoc& doc);
 
@@ -25,10 +34,10 @@ InputResult ValidateOptions(const COptionsValues& values);
 // the new values), then updates the views. The document is not marked modified.
 void ApplyOptions(CQuarnDoc& doc, const COptionsValues& values);
 
+// The four values into the project only: what a project description sets.
+void StoreOptions(CQuarnDoc& doc, const COptionsValues& values);
+
 template <class F>
 void ForEachField(COptionsValues& values, F&& field) {
-    field("m_nInputUnits", values.m_nInputUnits);
-    field("m_nOutputUnits", values.m_nOutputUnits);
-    field("m_nDisplaySize", values.m_nDisplaySize);
-    field("m_nFontSize", values.m_nFontSize);
+    ForEachTableField(OptionsFields(), values, field);
 }

@@ -1,6 +1,9 @@
 #include "input/ProjectDescription.h"
 
 #include <set>
+#include <span>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
 #include "document/QuarnDoc.h"
@@ -26,25 +29,37 @@ struct Where {
     }
 };
 
+// Sets the typed field of the rows named by the key from the JSON value. False when no row has
+// the name; `ok` false (with what was expected) on a wrong type or shape.
+template <class Values, class Stored>
+bool SetField(std::span<const FieldRow<Values, Stored>> rows, Values& values,
+              const std::string& key, const json& value, bool& ok, std::string& expected) {
+    const FieldRow<Values, Stored>* row = FindField(rows, key);
+    if (row == nullptr || !IsTypedField(*row)) return false;
+    std::visit(
+        [&](auto member) {
+            if constexpr (!std::is_same_v<decltype(member), std::monostate>) {
+                ok = SetFromJson(value, values.*member, expected);
+            }
+        },
+        row->value);
+    return true;
+}
+
 // Sets the values' fields named by the object's keys; keys in `handled` were taken care of by
 // the caller. Unknown keys and wrong types are errors.
 template <class Values>
-std::optional<std::string> SetFields(const json& object, Values& values, const Where& where,
+std::optional<std::string> SetFields(const json& object,
+                                     std::span<const FieldRow<Values, CQuarnDocData>> rows,
+                                     Values& values, const Where& where,
                                      const std::set<std::string>& handled = {}) {
-    for (const auto& item : object.items()) {
-        // Named references, not structured bindings: the lambda below captures them.
-        const std::string& key = item.key();
-        const json& value = item.value();
+    for (const auto& [key, value] : object.items()) {
         if (key == "command" || handled.count(key)) continue;
-        bool found = false;
-        std::string expected;
         bool ok = true;
-        ForEachField(values, [&](const char* name, auto& field) {
-            if (found || key != name) return;
-            found = true;
-            ok = SetFromJson(value, field, expected);
-        });
-        if (!found) return where.Say("unknown key \"" + key + "\"");
+        std::string expected;
+        if (!SetField(rows, values, key, value, ok, expected)) {
+            return where.Say("unknown key \"" + key + "\"");
+        }
         if (!ok) return where.Say("\"" + key + "\" must be " + expected);
     }
     return std::nullopt;
@@ -86,7 +101,8 @@ std::optional<std::string> GeneralData(CQuarnDoc& doc, const json& object, const
         if (auto e = PathOf(object["m_nBClass"], path, where, "m_nBClass")) return e;
         if (auto e = Refused(SelectBClass(values, path), where)) return e;
     }
-    if (auto e = SetFields(object, values, where, {"m_nCityIndex", "m_nWallGroup", "m_nBClass"})) {
+    if (auto e = SetFields(object, GeneralDataFields(), values, where,
+                           {"m_nCityIndex", "m_nWallGroup", "m_nBClass"})) {
         return e;
     }
     if (auto e = Refused(ValidateGeneralData(values), where)) return e;
@@ -115,19 +131,14 @@ std::optional<std::string> Windows(CQuarnDoc& doc, const json& object, const Whe
                 return;
             }
             CWindo window;
-            for (const auto& item : records[i].items()) {
-                const std::string& key = item.key();
-                const json& value = item.value();
-                bool found = false, ok = true;
+            for (const auto& [key, value] : records[i].items()) {
+                bool ok = true;
                 std::string expected;
-                ForEachWindowField(window, [&](const char* name, auto& field) {
-                    if (found || key != name) return;
-                    found = true;
-                    ok = SetFromJson(value, field, expected);
-                });
-                if (!found) error = where.Say("unknown key \"" + at + "." + key + "\"");
-                if (found && !ok)
+                if (!SetField(WindowFields(), window, key, value, ok, expected)) {
+                    error = where.Say("unknown key \"" + at + "." + key + "\"");
+                } else if (!ok) {
                     error = where.Say("\"" + at + "." + key + "\" must be " + expected);
+                }
                 if (error) return;
             }
             list.Add(window);
@@ -145,12 +156,14 @@ std::optional<std::string> Windows(CQuarnDoc& doc, const json& object, const Whe
 // The dialogs that follow one pattern: guard, fill, set, validate, apply.
 template <class Values>
 std::optional<std::string> Dialog(CQuarnDoc& doc, const json& object, const Where& where,
-                                  DataCommand command, Values (*fill)(CQuarnDoc&),
+                                  DataCommand command,
+                                  std::span<const FieldRow<Values, CQuarnDocData>> (*fields)(),
+                                  Values (*fill)(CQuarnDoc&),
                                   InputResult (*validate)(const Values&),
                                   void (*apply)(CQuarnDoc&, const Values&)) {
     if (auto refusal = DataCommandRefusal(doc, command)) return where.Say(*refusal);
     Values values = fill(doc);
-    if (auto e = SetFields(object, values, where)) return e;
+    if (auto e = SetFields(object, fields(), values, where)) return e;
     if (auto e = Refused(validate(values), where)) return e;
     apply(doc, values);
     return std::nullopt;
@@ -160,12 +173,9 @@ std::optional<std::string> Dialog(CQuarnDoc& doc, const json& object, const Wher
 // defaults of new projects: building a file must not change the user's settings.
 std::optional<std::string> Options(CQuarnDoc& doc, const json& object, const Where& where) {
     COptionsValues values = FillOptions(doc);
-    if (auto e = SetFields(object, values, where)) return e;
+    if (auto e = SetFields(object, OptionsFields(), values, where)) return e;
     if (auto e = Refused(ValidateOptions(values), where)) return e;
-    doc.m_nInputUnits = values.m_nInputUnits;
-    doc.m_nOutputUnits = values.m_nOutputUnits;
-    doc.m_nDisplaySize = values.m_nDisplaySize;
-    doc.m_nFontSize = values.m_nFontSize;
+    StoreOptions(doc, values);
     return std::nullopt;
 }
 
@@ -188,14 +198,14 @@ std::optional<std::string> ApplyProjectDescription(CQuarnDoc& doc, const json& d
             }
             error = Windows(doc, object, where);
         } else if (where.name == "wallsRoof") {
-            error = Dialog(doc, object, where, DataCommand::kWallsRoof, FillWallsRoof,
-                           ValidateWallsRoof, ApplyWallsRoof);
+            error = Dialog(doc, object, where, DataCommand::kWallsRoof, WallsRoofFields,
+                           FillWallsRoof, ValidateWallsRoof, ApplyWallsRoof);
         } else if (where.name == "floorCeiling") {
-            error = Dialog(doc, object, where, DataCommand::kOtherBuilding, FillFloorCeiling,
-                           ValidateFloorCeiling, ApplyFloorCeiling);
+            error = Dialog(doc, object, where, DataCommand::kOtherBuilding, FloorCeilingFields,
+                           FillFloorCeiling, ValidateFloorCeiling, ApplyFloorCeiling);
         } else if (where.name == "glassBlocks") {
-            error = Dialog(doc, object, where, DataCommand::kGlassBlocks, FillGlassBlocks,
-                           ValidateGlassBlocks, ApplyGlassBlocks);
+            error = Dialog(doc, object, where, DataCommand::kGlassBlocks, GlassBlocksFields,
+                           FillGlassBlocks, ValidateGlassBlocks, ApplyGlassBlocks);
         } else if (where.name == "options") {
             error = Options(doc, object, where);
         } else {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "document/QuarnDocData.h"
+#include "input/FieldTable.h"
 #include "input/InputError.h"
 
 class CQuarnDoc;
@@ -26,6 +28,10 @@ struct CWallsRoofValues {
     std::string m_strTempUnit;
 };
 
+// The dialog's fields, one row each, in the order they are checked.
+using WallsRoofRow = FieldRow<CWallsRoofValues>;
+std::span<const WallsRoofRow> WallsRoofFields();
+
 // The dialog's fields as it opens. With no unit system selected, every field keeps its
 // initial value and the labels stay empty.
 CWallsRoofValues FillWallsRoof(CQuarnDoc& doc);
@@ -40,13 +46,5 @@ void ApplyWallsRoof(CQuarnDoc& doc, const CWallsRoofValues& values);
 
 template <class F>
 void ForEachField(CWallsRoofValues& values, F&& field) {
-    field("m_dWallArea", values.m_dWallArea);
-    field("m_dRoofArea", values.m_dRoofArea);
-    field("m_dWallUCool", values.m_dWallUCool);
-    field("m_dRoofUCool", values.m_dRoofUCool);
-    field("m_dWallUHeat", values.m_dWallUHeat);
-    field("m_dRoofUHeat", values.m_dRoofUHeat);
-    field("m_dBGWallArea", values.m_dBGWallArea);
-    field("m_dGroundTemp", values.m_dGroundTemp);
-    field("m_dBGWallUHeat", values.m_dBGWallUHeat);
+    ForEachTableField(WallsRoofFields(), values, field);
 }

@@ -1,20 +1,28 @@
 #include "input/WindowsCommand.h"
 
-#include <type_traits>
-
 #include "document/QuarnDoc.h"
-#include "input/DataCommandGuards.h"
-#include "units/Units.h"
 
 namespace {
-template <class Op>
-CWindo ConvertLengths(const CWindo& w, Op op) {
-    CWindo out = w;
-    ForEachWindowField(out, [&op](const char*, auto& value) {
-        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>) value = op(value);
-    });
-    return out;
-}
+
+const WindowRow kFields[] = {
+    {"m_nQuantity", &CWindo::m_nQuantity, &CWindo::m_nQuantity, UnitKind::kNone, Quantity()},
+    {"m_dHeight", &CWindo::m_dHeight, &CWindo::m_dHeight, UnitKind::kLength,
+     NotNegative(FieldKind::kLength)},
+    {"m_dWidth", &CWindo::m_dWidth, &CWindo::m_dWidth, UnitKind::kLength,
+     NotNegative(FieldKind::kLength)},
+    {"m_dLeftFinDist", &CWindo::m_dLeftFinDist, &CWindo::m_dLeftFinDist, UnitKind::kLength,
+     NotNegative(FieldKind::kLength)},
+    {"m_dRightFinDist", &CWindo::m_dRightFinDist, &CWindo::m_dRightFinDist, UnitKind::kLength,
+     NotNegative(FieldKind::kLength)},
+    {"m_dOverhangWidth", &CWindo::m_dOverhangWidth, &CWindo::m_dOverhangWidth, UnitKind::kLength,
+     NotNegative(FieldKind::kLength)},
+    {"m_dOverhangHeight", &CWindo::m_dOverhangHeight, &CWindo::m_dOverhangHeight, UnitKind::kLength,
+     NotNegative(FieldKind::kLength)},
+    {"m_dLeftFinWidth", &CWindo::m_dLeftFinWidth, &CWindo::m_dLeftFinWidth, UnitKind::kLength,
+     NotNegative(FieldKind::kLength)},
+    {"m_dRightFinWidth", &CWindo::m_dRightFinWidth, &CWindo::m_dRightFinWidth, UnitKind::kLength,
+     NotNegative(FieldKind::kLength)},
+};
 
 // A copy of a list, record by record, trimmed to size: what the command does each way.
 void CopyList(CWindowList& to, const CWindowList& from) {
@@ -24,14 +32,20 @@ void CopyList(CWindowList& to, const CWindowList& from) {
 }
 }  // namespace
 
+std::span<const WindowRow> WindowFields() { return kFields; }
+
 CWindo WindowToStored(const CWindo& page, int bEnglish) {
     if (bEnglish != 0) return page;
-    return ConvertLengths(page, [](double x) { return x * kFtPerM; });
+    CWindo stored = page;
+    ApplyFields(WindowFields(), stored, page, InputUnits::kMetric);
+    return stored;
 }
 
 CWindo WindowToPage(const CWindo& stored, int bEnglish) {
     if (bEnglish != 0) return stored;
-    return ConvertLengths(stored, [](double x) { return x / kFtPerM; });
+    CWindo page = stored;
+    FillFields(WindowFields(), page, stored, InputUnits::kMetric);
+    return page;
 }
 
 CWindowsValues FillWindows(CQuarnDoc& doc) {
@@ -55,24 +69,12 @@ CWindowsValues FillWindows(CQuarnDoc& doc) {
 InputResult ValidateWindows(const CWindowsValues& v) {
     for (int k = 0; k < kOrientations; ++k) {
         for (int i = 0; i < v.m_aWindows[k].GetSize(); ++i) {
-            CWindo w = v.m_aWindows[k].GetAt(i);
             const std::string record =
                 std::string(kWindowPageKeys[k]) + "[" + std::to_string(i) + "].";
-            InputResult error;
-            ForEachWindowField(w, [&](const char* name, auto& value) {
-                if (error) return;
-                if constexpr (std::is_same_v<std::decay_t<decltype(value)>, int>) {
-                    if (value < 1) {
-                        error = InputError{record + name,
-                                           "Number of glass windows must\nbe greater than zero"};
-                    } else if (value > kMaxCount) {
-                        error = InputError{record + name, IntegerRangeMessage(1, kMaxCount)};
-                    }
-                } else {
-                    error = CheckNotNegative((record + name).c_str(), value, FieldKind::kLength);
-                }
-            });
-            if (error) return error;
+            if (InputResult error =
+                    CheckFields(WindowFields(), v.m_aWindows[k].GetAt(i), {}, record)) {
+                return error;
+            }
         }
     }
     return std::nullopt;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "document/QuarnDocData.h"
+#include "input/FieldTable.h"
 #include "input/InputError.h"
 #include "windows/WindowList.h"
 
@@ -47,16 +49,14 @@ void ForEachWindowList(CWindowsValues& values, F&& list) {
     for (int k = 0; k < kOrientations; ++k) list(kWindowPageKeys[k], values.m_aWindows[k]);
 }
 
-// The fields of one record as a page shows them: the quantity and the eight dimensions.
+// The fields of one record as a page shows them: the quantity and the eight dimensions,
+// each stored into the same member of the document's record.
+template <>
+inline constexpr bool kHasFieldArrays<CWindo> = false;
+using WindowRow = FieldRow<CWindo, CWindo>;
+std::span<const WindowRow> WindowFields();
+
 template <class F>
 void ForEachWindowField(CWindo& window, F&& field) {
-    field("m_nQuantity", window.m_nQuantity);
-    field("m_dHeight", window.m_dHeight);
-    field("m_dWidth", window.m_dWidth);
-    field("m_dLeftFinDist", window.m_dLeftFinDist);
-    field("m_dRightFinDist", window.m_dRightFinDist);
-    field("m_dOverhangWidth", window.m_dOverhangWidth);
-    field("m_dOverhangHeight", window.m_dOverhangHeight);
-    field("m_dLeftFinWidth", window.m_dLeftFinWidth);
-    field("m_dRightFinWidth", window.m_dRightFinWidth);
+    ForEachTableField(WindowFields(), window, field);
 }
