@@ -229,7 +229,8 @@ struct CQuarnDocData {
     int m_nHeatDesignLevel = 0;
     int m_nCoolDesignLevel = 0;
 
-    // Unit caches (kept for the JSON dump's members, no longer written) and options
+    // Former unit caches, never written now that the unit queries are const (they stay for the
+    // JSON dump, which lists every member), and the options
     int m_bOutputEnglish = 0;
     int m_bInputEnglish = 0;
     int m_bOutputMetric = 0;
