@@ -139,7 +139,9 @@ struct GraphViewTest : NewProjectTest {
         doc->m_strProjectName = "Office Block";
     }
     ScrollSizes Draw(CRecordingCanvas& canvas) {
-        return DrawGraph(*doc, FindViewExtremes(*doc), canvas, page);
+        const DrawResult drawn = DrawGraph(*doc, doc->m_nViewKind, canvas, page);
+        ShowViewKind(*doc, doc->m_nViewKind, drawn);
+        return drawn.sizes;
     }
 };
 

@@ -7,6 +7,7 @@
 #include "draw/RecordingCanvas.h"
 #include "support/NewProjectTest.h"
 #include "views/ViewDrawing.h"
+#include "views/ViewKinds.h"
 
 namespace {
 
@@ -46,7 +47,12 @@ struct HeatingReportTest : NewProjectTest {
     ViewPage page{1000, 600, 0, 0, 1};
     CRecordingCanvas printer{true, true};
 
-    ScrollSizes Draw(CRecordingCanvas& canvas) { return DrawHeatingReport(*doc, canvas, page); }
+    // Draws as the view does: the document then shows the report.
+    ScrollSizes Draw(CRecordingCanvas& canvas) {
+        const DrawResult drawn = DrawHeatingReport(*doc, canvas, page);
+        ShowViewKind(*doc, kHeatingReportKind, drawn);
+        return drawn.sizes;
+    }
 };
 
 }  // namespace

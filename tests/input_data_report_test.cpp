@@ -6,6 +6,7 @@
 #include "draw/RecordingCanvas.h"
 #include "support/NewProjectTest.h"
 #include "views/ViewDrawing.h"
+#include "views/ViewKinds.h"
 
 namespace {
 
@@ -33,8 +34,14 @@ struct InputDataReportTest : NewProjectTest {
     // A letter page: printable 816 wide, so u = 68 and the labels start at 68.
     static constexpr int kU = 68;
 
+    // As the view does after drawing: the document shows the report.
+    ScrollSizes Show(const DrawResult& drawn) {
+        ShowViewKind(*doc, kInputDataReportKind, drawn);
+        return drawn.sizes;
+    }
+
     std::vector<Call> PrintPage(int n, CRecordingCanvas& canvas) {
-        DrawInputDataReport(*doc, canvas, ViewPage{1000, 600, 816, 1056, n});
+        Show(DrawInputDataReport(*doc, canvas, ViewPage{1000, 600, 816, 1056, n}));
         return canvas.calls;
     }
     std::vector<std::string> PrintedLabels(int n) {
@@ -44,7 +51,7 @@ struct InputDataReportTest : NewProjectTest {
     }
     std::string ScreenCopy() {
         CRecordingCanvas screen;
-        DrawInputDataReport(*doc, screen, ViewPage{1000, 600, 0, 0, 1});
+        Show(DrawInputDataReport(*doc, screen, ViewPage{1000, 600, 0, 0, 1}));
         return doc->m_strCopyText;
     }
 
@@ -93,7 +100,7 @@ TEST_F(InputDataReportTest, PrintedPagesSplitTheGroups) {
     printed.insert(printed.end(), page2.begin(), page2.end());
     printed.insert(printed.end(), page3.begin(), page3.end());
     CRecordingCanvas screen;
-    DrawInputDataReport(*doc, screen, ViewPage{1000, 600, 0, 0, 1});
+    Show(DrawInputDataReport(*doc, screen, ViewPage{1000, 600, 0, 0, 1}));
     EXPECT_EQ(TextsAt(screen, 1500 / 12 / 4), printed);
 
     CRecordingCanvas none(true, false);
@@ -138,7 +145,7 @@ TEST_F(InputDataReportTest, ScreenPageAndCopyText) {
     doc->m_dInsideDBHeat = 70.0;
     CRecordingCanvas screen;
     // Display Large: W = client width x 3/2, H = client height x 4.
-    const ScrollSizes large = DrawInputDataReport(*doc, screen, ViewPage{1000, 600, 0, 0, 1});
+    const ScrollSizes large = Show(DrawInputDataReport(*doc, screen, ViewPage{1000, 600, 0, 0, 1}));
     EXPECT_EQ(large.nTotalWidth, 1500);
     EXPECT_EQ(large.nTotalHeight, 4 * 2400);
     EXPECT_EQ(large.nPageHeight, 2400);
@@ -162,7 +169,7 @@ TEST_F(InputDataReportTest, ScreenPageAndCopyText) {
     // Display Small: the client width, twice the client height.
     doc->m_nDisplaySize = 1;
     CRecordingCanvas small;
-    const ScrollSizes sizes = DrawInputDataReport(*doc, small, ViewPage{1000, 600, 0, 0, 1});
+    const ScrollSizes sizes = Show(DrawInputDataReport(*doc, small, ViewPage{1000, 600, 0, 0, 1}));
     EXPECT_EQ(sizes.nTotalWidth, 1000);
     EXPECT_EQ(sizes.nTotalHeight, 4 * 1200);
     EXPECT_EQ(small.calls.front().font.nHeight, 18);

@@ -7,6 +7,7 @@
 #include "draw/RecordingCanvas.h"
 #include "support/NewProjectTest.h"
 #include "views/ViewDrawing.h"
+#include "views/ViewKinds.h"
 
 namespace {
 
@@ -55,7 +56,9 @@ struct PeakSummaryTest : NewProjectTest {
     ViewPage page{1000, 600, 0, 0, 1};
 
     ScrollSizes Draw(CRecordingCanvas& canvas) {
-        return DrawPeakSummaryReport(*doc, TotalPeak(*doc), canvas, page);
+        const DrawResult drawn = DrawPeakSummaryReport(*doc, TotalPeak(*doc), canvas, page);
+        ShowViewKind(*doc, kPeakSummaryKind, drawn);
+        return drawn.sizes;
     }
 
     // A project whose grand total peaks at 15:00 in July; the hour before carries larger

@@ -33,8 +33,11 @@ struct TableViewTest : NewProjectTest {
     CRecordingCanvas printer{true, true};
     ViewPage page{1000, 600, 0, 0, 1};
 
+    // Draws the shown kind as the view does, which then shows it again.
     ScrollSizes Draw(CRecordingCanvas& canvas) {
-        return DrawTable(*doc, FindViewExtremes(*doc), canvas, page);
+        const DrawResult drawn = DrawTable(*doc, doc->m_nViewKind, canvas, page);
+        ShowViewKind(*doc, doc->m_nViewKind, drawn);
+        return drawn.sizes;
     }
     std::vector<Call> DrawTexts(int kind) {
         doc->m_nViewKind = kind;
@@ -215,7 +218,7 @@ TEST_F(TableViewTest, CopyComesBackAfterAGraph) {
     const std::string table = doc->m_strCopyText;
     doc->m_nViewKind = 1;
     CRecordingCanvas graph;
-    DrawGraph(*doc, FindViewExtremes(*doc), graph, page);
+    ShowViewKind(*doc, 1, DrawGraph(*doc, 1, graph, page));
     EXPECT_EQ(doc->m_bCopyAvailable, 0);
     EXPECT_EQ(doc->m_strCopyText, table);  // a graph has nothing to copy, the text stays
     doc->m_nViewKind = 101;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "draw/RecordingCanvas.h"
@@ -45,9 +46,19 @@ void FillResultTables(CQuarnDocData& d) {
 }
 
 struct ViewValueTest : NewProjectTest {
+    int read = 0;  // the kind Value last read, whose labels Title and Axis give
     double Value(int kind, int hour, int month) {
-        doc->m_nViewKind = kind;
-        return doc->GetViewValue(hour, month);
+        read = kind;
+        return ViewValue(*doc, kind, hour, month);
+    }
+    std::optional<ViewLabelText> Labels() const { return ViewLabels(read, OutputUnitSystem(*doc)); }
+    std::string Title() const { return Labels() ? Labels()->strTitle : "(no labels)"; }
+    std::string Axis() const { return Labels() ? Labels()->strAxis : "(no labels)"; }
+    // Draws a kind as the view does, which then shows it.
+    ScrollSizes Show(int kind, ICanvas& canvas) {
+        const DrawResult drawn = DrawView(*doc, kind, canvas, ViewPage{1000, 800});
+        ShowViewKind(*doc, kind, drawn);
+        return drawn.sizes;
     }
 };
 
@@ -117,59 +128,63 @@ TEST_F(ViewValueTest, DailyTablesTestTheMonthOnly) {
 TEST_F(ViewValueTest, CoolingTitlesAndUnits) {
     doc->m_tblWall[kSouthWest][15][7] = 1.25;
     EXPECT_EQ(Value(8, 15, 7), 1.25);
-    EXPECT_EQ(doc->m_strViewTitle, "South West Wall Cooling Load - Tons");
-    EXPECT_EQ(doc->m_strViewAxis, "Cooling Load (Tons)");
+    EXPECT_EQ(Title(), "South West Wall Cooling Load - Tons");
+    EXPECT_EQ(Axis(), "Cooling Load (Tons)");
     doc->m_nOutputUnits = 1;
     EXPECT_DOUBLE_EQ(Value(108, 15, 7), 4.4);
-    EXPECT_EQ(doc->m_strViewTitle, "South West Wall Cooling Load - kW");
-    EXPECT_EQ(doc->m_strViewAxis, "Cooling Load ( kW )");
+    EXPECT_EQ(Title(), "South West Wall Cooling Load - kW");
+    EXPECT_EQ(Axis(), "Cooling Load ( kW )");
     Value(112, 1, 1);
-    EXPECT_EQ(doc->m_strViewTitle, "Floor, Ceiling & Partitions Cooling Load - kW");
+    EXPECT_EQ(Title(), "Floor, Ceiling & Partitions Cooling Load - kW");
 }
 
 TEST_F(ViewValueTest, GlassAreaTitlesAndUnits) {
     doc->m_tblGlassSunlitArea[kEast][10][6] = 107.65;
     EXPECT_EQ(Value(172, 10, 6), 107.65);
-    EXPECT_EQ(doc->m_strViewTitle, "East Glass Areas in Direct Sunshine - Sq Ft");
-    EXPECT_EQ(doc->m_strViewAxis, "Glass Area (Sq Ft)");
+    EXPECT_EQ(Title(), "East Glass Areas in Direct Sunshine - Sq Ft");
+    EXPECT_EQ(Axis(), "Glass Area (Sq Ft)");
     doc->m_nOutputUnits = 1;
     EXPECT_DOUBLE_EQ(Value(72, 10, 6), 10.0);
-    EXPECT_EQ(doc->m_strViewTitle, "East Glass Areas in Direct Sunshine - Sq m");
-    EXPECT_EQ(doc->m_strViewAxis, "Glass Area (Sq m)");
+    EXPECT_EQ(Title(), "East Glass Areas in Direct Sunshine - Sq m");
+    EXPECT_EQ(Axis(), "Glass Area (Sq m)");
     Value(177, 1, 1);
-    EXPECT_EQ(doc->m_strViewTitle, "North West Glass Areas in Direct Sunshine - Sq m");
+    EXPECT_EQ(Title(), "North West Glass Areas in Direct Sunshine - Sq m");
 }
 
 TEST_F(ViewValueTest, PercentInSunIsTheSameInBothSystemsAndZeroWithoutWindows) {
     doc->m_dWindowArea[kWest] = 40.0;
     doc->m_tblGlassSunlitArea[kWest][14][8] = 10.0;
     EXPECT_DOUBLE_EQ(Value(186, 14, 8), 25.0);
-    EXPECT_EQ(doc->m_strViewTitle, "Percentage West Glass Area in Direct Sunshine");
-    EXPECT_EQ(doc->m_strViewAxis, "Percent Glass Area");
+    EXPECT_EQ(Title(), "Percentage West Glass Area in Direct Sunshine");
+    EXPECT_EQ(Axis(), "Percent Glass Area");
     doc->m_nOutputUnits = 1;
     EXPECT_DOUBLE_EQ(Value(86, 14, 8), 25.0);
-    EXPECT_EQ(doc->m_strViewTitle, "Percentage West Glass Area in Direct Sunshine");
+    EXPECT_EQ(Title(), "Percentage West Glass Area in Direct Sunshine");
 
     // An orientation without windows: 0 everywhere, whatever the sunlit table holds.
     doc->m_tblGlassSunlitArea[kNorthEast][14][8] = 10.0;
     for (int h = 1; h <= 24; ++h) {
         for (int m = 1; m <= 12; ++m) ASSERT_EQ(Value(181, h, m), 0.0);
     }
-    EXPECT_EQ(doc->m_strViewTitle, "Percentage North East Glass Area in Direct Sunshine");
+    EXPECT_EQ(Title(), "Percentage North East Glass Area in Direct Sunshine");
 }
 
 TEST_F(ViewValueTest, SummaryReadsTheTotalOtherReportsAndNoUnitSystemNothing) {
     doc->m_tblTotal[15][7] = 3.0;
     doc->m_nOutputUnits = 1;
     EXPECT_DOUBLE_EQ(Value(200, 15, 7), 10.56);
-    EXPECT_EQ(doc->m_strViewTitle, "Total Cooling Load - kW");
+    EXPECT_EQ(Title(), "Total Cooling Load - kW");
 
-    // 201, 202 and numbers that are no kind answer 0 and leave both strings alone.
+    // 201, 202 and numbers that are no kind answer 0 and have no labels: showing them leaves
+    // both strings alone.
+    CRecordingCanvas canvas;
     for (int kind : {201, 202, 0, 53, 99, 203, -1}) {
         doc->m_strViewTitle = "title";
         doc->m_strViewAxis = "axis";
         EXPECT_EQ(Value(kind, 15, 7), 0.0) << kind;
         EXPECT_EQ(Value(kind, 15, 0), 0.0) << kind;
+        EXPECT_FALSE(Labels()) << kind;
+        Show(kind, canvas);
         EXPECT_EQ(doc->m_strViewTitle, "title") << kind;
         EXPECT_EQ(doc->m_strViewAxis, "axis") << kind;
     }
@@ -177,6 +192,8 @@ TEST_F(ViewValueTest, SummaryReadsTheTotalOtherReportsAndNoUnitSystemNothing) {
     doc->m_nOutputUnits = 2;
     EXPECT_EQ(Value(101, 15, 7), 0.0);
     EXPECT_EQ(Value(101, 15, 0), 0.0);  // not even the header
+    EXPECT_FALSE(Labels());
+    Show(101, canvas);
     EXPECT_EQ(doc->m_strViewTitle, "title");
     EXPECT_EQ(doc->m_strViewAxis, "axis");
 }
@@ -208,8 +225,7 @@ TEST_F(ViewValueTest, MetricScalesCoolingAndAreasButNotTheHourColumn) {
 TEST_F(ViewValueTest, AllEqualCellsPutBothExtremesAtJanuaryOneAM) {
     // Whatever kind was shown before, an all-zero new project has its extremes at (1, 1).
     for (int kind : {5, 101, 45, 176, 187, 200, 201, 202}) {
-        doc->m_nViewKind = kind;
-        const ViewExtremes e = FindViewExtremes(*doc);
+        const ViewExtremes e = FindViewExtremes(*doc, kind);
         EXPECT_EQ(e.m_nMaxMonth, 1) << kind;
         EXPECT_EQ(e.m_nMaxHour, 1) << kind;
         EXPECT_EQ(e.m_nMinMonth, 1) << kind;
@@ -223,9 +239,8 @@ TEST_F(ViewValueTest, AllEqualCellsPutBothExtremesAtJanuaryOneAM) {
 TEST_F(ViewValueTest, ExtremesInOutputUnitsWithTheirCells) {
     doc->m_tblGlassCond[kSouth][4][1] = -4.0;  // a cold night
     doc->m_tblGlassCond[kSouth][15][7] = 3.0;
-    doc->m_nViewKind = 127;
     doc->m_nOutputUnits = 1;
-    const ViewExtremes e = FindViewExtremes(*doc);
+    const ViewExtremes e = FindViewExtremes(*doc, 127);
     EXPECT_DOUBLE_EQ(e.m_dMaxValue, 10.56);
     EXPECT_EQ(e.m_nMaxMonth, 7);
     EXPECT_EQ(e.m_nMaxHour, 15);
@@ -233,29 +248,28 @@ TEST_F(ViewValueTest, ExtremesInOutputUnitsWithTheirCells) {
     EXPECT_EQ(e.m_nMinMonth, 1);
     EXPECT_EQ(e.m_nMinHour, 4);
     EXPECT_DOUBLE_EQ(e.m_dAbsMax, 14.08);
-    EXPECT_EQ(doc->m_strViewTitle, "South Glass Conduction Cooling Load - kW");
+    EXPECT_EQ(ViewLabels(127, UnitSystem::kMetric)->strTitle,
+              "South Glass Conduction Cooling Load - kW");
 }
 
-TEST_F(ViewValueTest, DrawViewSetsTheTitleFirstAndDrawsNothingForOtherKinds) {
+TEST_F(ViewValueTest, ShowingAKindSetsItsTitleAndDrawsNothingForOtherKinds) {
     doc->m_strViewTitle = "stale";
     CRecordingCanvas table;
-    const ScrollSizes sizes = DrawView(*doc, table, ViewPage{1000, 800});
+    const ScrollSizes sizes = Show(101, table);
     EXPECT_EQ(doc->m_strViewTitle, "Total Cooling Load - Tons");
     ASSERT_FALSE(table.Texts().empty());
     EXPECT_EQ(table.Texts().front(), "Total Cooling Load - Tons");
     EXPECT_GT(sizes.nTotalWidth, 0);
     EXPECT_EQ(doc->m_bCopyAvailable, 1);
 
-    doc->m_nViewKind = 1;
     CRecordingCanvas graph;
-    DrawView(*doc, graph, ViewPage{1000, 800});
+    Show(1, graph);
     EXPECT_EQ(doc->m_bCopyAvailable, 0);
     EXPECT_FALSE(graph.calls.empty());
 
     for (int kind : {0, 60, 99, 153, 203}) {
-        doc->m_nViewKind = kind;
         CRecordingCanvas none;
-        const ScrollSizes zero = DrawView(*doc, none, ViewPage{1000, 800});
+        const ScrollSizes zero = Show(kind, none);
         EXPECT_TRUE(none.calls.empty()) << kind;
         EXPECT_EQ(zero.nTotalWidth, 0) << kind;
         EXPECT_EQ(zero.nTotalHeight, 0) << kind;

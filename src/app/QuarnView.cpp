@@ -45,9 +45,11 @@ void CQuarnView::paintEvent(QPaintEvent*) {
     ViewPage page;
     page.nClientWidth = viewport()->width();
     page.nClientHeight = viewport()->height();
-    const ScrollSizes sizes = DrawView(m_doc, canvas, page);
+    const int kind = m_doc.m_nViewKind;
+    const DrawResult drawn = DrawView(m_doc, kind, canvas, page);
     painter.end();
-    ApplyScrollSizes(sizes);
+    ShowViewKind(m_doc, kind, drawn);
+    ApplyScrollSizes(drawn.sizes);
     emit Drawn();
 }
 
@@ -170,7 +172,8 @@ void CQuarnView::PrintPages(QPrinter& printer, bool printerOutput, bool useRange
         page.nPrintWidth = paperWidth - 2 * marginX;
         page.nPrintHeight = paperHeight - 2 * kPrintMarginY;
         page.nPageNumber = number;
-        DrawView(m_doc, canvas, page);
+        const int kind = m_doc.m_nViewKind;
+        ShowViewKind(m_doc, kind, DrawView(m_doc, kind, canvas, page));
     }
     painter.end();
 }

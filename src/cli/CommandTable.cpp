@@ -12,6 +12,7 @@
 #include "StationCommand.h"
 #include "TablesCommand.h"
 #include "UValueCommand.h"
+#include "units/Units.h"
 
 namespace {
 
@@ -46,8 +47,8 @@ void AddOutputUnits(CLI::App& command, CommandArgs& a) {
 }
 
 int OutputUnits(const CommandArgs& a) {
-    if (a.strOutputUnits == "english") return 0;
-    if (a.strOutputUnits == "metric") return 1;
+    if (a.strOutputUnits == "english") return kEnglishUnitsCode;
+    if (a.strOutputUnits == "metric") return kMetricUnitsCode;
     return -1;
 }
 

@@ -12,6 +12,7 @@
 #include "document/QuarnDoc.h"
 #include "draw/SvgCanvas.h"
 #include "views/ViewDrawing.h"
+#include "views/ViewKinds.h"
 
 #ifdef THERMAVO_HAVE_QT
 #include <QGuiApplication>
@@ -48,12 +49,13 @@ ViewPage PrintPage(int number) {
     return page;
 }
 
-int RenderSvg(CQuarnDoc& doc, const std::string& outPath, bool print, int pageNumber) {
+int RenderSvg(const CQuarnDoc& doc, int kind, const std::string& outPath, bool print,
+              int pageNumber) {
     CSvgCanvas canvas(print);
     ViewPage page = print ? PrintPage(pageNumber) : ViewPage{};
     page.nClientWidth = kScreenWidth;
     page.nClientHeight = kScreenHeight;
-    const ScrollSizes sizes = DrawView(doc, canvas, page);
+    const ScrollSizes sizes = DrawView(doc, kind, canvas, page).sizes;
     const std::string svg = canvas.Document(print ? kPrintPageWidth : sizes.nPageWidth * 4,
                                             print ? kPrintPageHeight : sizes.nPageHeight);
     std::string cause;
@@ -65,7 +67,7 @@ int RenderSvg(CQuarnDoc& doc, const std::string& outPath, bool print, int pageNu
 }
 
 #ifdef THERMAVO_HAVE_QT
-int RenderPdf(CQuarnDoc& doc, const std::string& outPath) {
+int RenderPdf(const CQuarnDoc& doc, int kind, const std::string& outPath) {
     // Fonts need a GUI application; no display is needed for a PDF.
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     static int argc = 1;
@@ -81,11 +83,11 @@ int RenderPdf(CQuarnDoc& doc, const std::string& outPath) {
         std::fprintf(stderr, "%s: cannot write the PDF file\n", outPath.c_str());
         return 1;
     }
-    const int pages = doc.m_nViewKind == 202 ? kInputDataPages : 1;
+    const int pages = kind == kInputDataReportKind ? kInputDataPages : 1;
     for (int number = 1; number <= pages; ++number) {
         if (number > 1) writer.newPage();
         CQPainterCanvas canvas(painter, true, false, kMarginX, kMarginY);
-        DrawView(doc, canvas, PrintPage(number));
+        DrawView(doc, kind, canvas, PrintPage(number));
     }
     painter.end();
     return 0;
@@ -94,7 +96,7 @@ int RenderPdf(CQuarnDoc& doc, const std::string& outPath) {
 
 }  // namespace
 
-int RenderView(CQuarnDoc& doc, int kind, const std::string& outPath, bool print, int page);
+int RenderView(const CQuarnDoc& doc, int kind, const std::string& outPath, bool print, int page);
 
 int RunRender(CQuarnDoc& doc, const char* path, int kind, const std::string& outPath, bool print,
               int page, int outputUnits) {
@@ -102,12 +104,11 @@ int RunRender(CQuarnDoc& doc, const char* path, int kind, const std::string& out
     return RenderView(doc, kind, outPath, print, page);
 }
 
-int RenderView(CQuarnDoc& doc, int kind, const std::string& outPath, bool print, int page) {
-    doc.m_nViewKind = kind;
-    if (EndsWith(outPath, ".svg")) return RenderSvg(doc, outPath, print, page);
+int RenderView(const CQuarnDoc& doc, int kind, const std::string& outPath, bool print, int page) {
+    if (EndsWith(outPath, ".svg")) return RenderSvg(doc, kind, outPath, print, page);
     if (EndsWith(outPath, ".pdf")) {
 #ifdef THERMAVO_HAVE_QT
-        return RenderPdf(doc, outPath);
+        return RenderPdf(doc, kind, outPath);
 #else
         std::fprintf(stderr, "This build has no PDF output (it needs Qt 6).\n");
         return 1;

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -58,14 +59,15 @@ struct KindValues {
 };
 
 // The 24 x 12 data cells of a table kind as its table shows them, unrounded.
-KindValues ReadKind(CQuarnDoc& doc, int kind) {
-    doc.m_nViewKind = kind;
+KindValues ReadKind(const CQuarnDoc& doc, int kind) {
     KindValues v;
     for (int h = 1; h <= 24; ++h) {
-        for (int m = 1; m <= 12; ++m) v.values[h - 1][m - 1] = doc.GetViewValue(h, m);
+        for (int m = 1; m <= 12; ++m) v.values[h - 1][m - 1] = ViewValue(doc, kind, h, m);
     }
-    v.strTitle = doc.m_strViewTitle;
-    v.strCaption = doc.m_strViewAxis;
+    if (const std::optional<ViewLabelText> labels = ViewLabels(kind, OutputUnitSystem(doc))) {
+        v.strTitle = labels->strTitle;
+        v.strCaption = labels->strAxis;
+    }
     return v;
 }
 
@@ -87,8 +89,6 @@ bool LoadForView(CQuarnDoc& doc, const char* path, int outputUnits) {
     if (LoadProject(doc, path) != LoadStatus::kLoaded) return false;
     if (outputUnits >= 0) {
         doc.m_nOutputUnits = outputUnits;
-        doc.IsOutputEnglish();
-        doc.IsOutputMetric();
     }
     return true;
 }
@@ -112,21 +112,19 @@ int RunReport(CQuarnDoc& doc, const char* path, int kind, int units) {
     }
     if (!LoadForView(doc, path, units)) return 1;
 
-    doc.m_nViewKind = kind;
-    doc.m_strCopyText.clear();
-    doc.m_bCopyAvailable = 0;
     CRecordingCanvas canvas;
     ViewPage page;
     page.nClientWidth = kPaneWidth;
     page.nClientHeight = kPaneHeight;
-    DrawView(doc, canvas, page);
-    if (!doc.m_bCopyAvailable) {
+    const DrawResult drawn = DrawView(doc, kind, canvas, page);
+    if (drawn.copy != DrawResult::Copy::kText) {
         // A display-size option other than Large or Small draws nothing.
         std::fprintf(stderr, "%s: kind %d drew no text\n", path, kind);
         return 1;
     }
-    std::fputs(doc.m_strCopyText.c_str(), stdout);
-    if (!doc.m_strCopyText.empty() && doc.m_strCopyText.back() != '\n') std::fputs("\n", stdout);
+    const std::string& text = drawn.strCopyText;
+    std::fputs(text.c_str(), stdout);
+    if (!text.empty() && text.back() != '\n') std::fputs("\n", stdout);
     return 0;
 }
 

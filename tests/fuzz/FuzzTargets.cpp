@@ -169,7 +169,7 @@ void DrawKind(CQuarnDoc& doc, bool printed) {
     ViewPage page;
     page.nClientWidth = 1000;
     page.nClientHeight = 700;
-    DrawView(doc, screen, page);
+    DrawView(doc, doc.m_nViewKind, screen, page);
     if (!printed) return;
     const int pages = doc.m_nViewKind == kInputDataReportKind ? 3 : 1;
     for (int number = 1; number <= pages; ++number) {
@@ -178,7 +178,7 @@ void DrawKind(CQuarnDoc& doc, bool printed) {
         page.nPrintWidth = kPrintPageWidth;
         page.nPrintHeight = 1040;
         page.nPageNumber = number;
-        DrawView(doc, printer, page);
+        DrawView(doc, doc.m_nViewKind, printer, page);
     }
 }
 

@@ -1,67 +1,8 @@
 // Room and grand totals of one hour-month cell, and the summary values the reports read in the
 // output unit system.
 #include "document/QuarnDoc.h"
+#include "document/ResultTables.h"
 #include "units/Units.h"
-
-namespace {
-
-constexpr int kEnglishUnits = 0;
-constexpr int kMetricUnits = 1;
-
-// Summary item 1..22 of one cell, tons; daily tables give their one column.
-double ComponentTons(const CQuarnDocData& d, int h, int m, int item) {
-    switch (item) {
-        case 1:
-            return d.m_tblTotal[h][m];
-        case 2:
-            return d.m_tblWallAll[h][m];
-        case 3:
-            return d.m_tblRoof[h][m];
-        case 4:
-            return d.m_tblFloorCeilPart[h][m];
-        case 5:
-            return d.m_tblGlassSolarAll[h][m];
-        case 6:
-            return d.m_tblGlassCondAll[h][m];
-        case 7:
-            return d.m_tblSkylight[h][m];
-        case 8:
-            return d.m_tblGlassBlockAll[h][m];
-        case 9:
-            return d.m_tblLights[h][1];
-        case 10:
-            return d.m_tblPeopleSens[h][1];
-        case 11:
-            return d.m_tblPeopleLat[h][1];
-        case 12:
-            return d.m_tblElecEquip[h][1];
-        case 13:
-            return d.m_tblPowerEquip[h][1];
-        // Hooded appliances have no latent part; the reports show them with the unhooded ones.
-        case 14:
-            return d.m_tblHoodedAppl[h][1] + d.m_tblUnhoodedApplSens[h][1];
-        case 15:
-            return d.m_tblUnhoodedApplLat[h][1];
-        case 16:
-            return d.m_tblInfilSens[h][m];
-        case 17:
-            return d.m_tblInfilLat[h][m];
-        case 18:
-            return d.m_tblVentSens[h][m];
-        case 19:
-            return d.m_tblVentLat[h][m];
-        case 20:
-            return d.m_tblRoomSensible[h][m];
-        case 21:
-            return d.m_tblRoomLatent[h][m];
-        case 22:
-            return d.m_tblRoomTotal[h][m];
-        default:
-            return 0.0;
-    }
-}
-
-}  // namespace
 
 void CQuarnDoc::CalcRoomTotals(int hour, int month) {
     const int h = hour;
@@ -83,23 +24,41 @@ void CQuarnDoc::CalcGrandTotal(int hour, int month) {
 }
 
 double CQuarnDoc::GetLoadComponent(int hour, int month, int item) const {
-    if (m_nOutputUnits != kEnglishUnits && m_nOutputUnits != kMetricUnits) return 0.0;
-    if (item < 1 || item > 22) return 0.0;
+    const UnitSystem units = OutputUnitSystem(*this);
+    if (units == UnitSystem::kNone) return 0.0;
+    const std::optional<LoadItem> load = LoadItemOfNumber(item);
+    if (!load) return 0.0;
     // Indices outside the tables answer 0 like an item out of range.
     if (hour < 0 || hour > 24 || month < 0 || month > 12) return 0.0;
-    const double tons = ComponentTons(*this, hour, month, item);
-    return m_nOutputUnits == kMetricUnits ? kKwPerTon * tons : tons;
+    const double tons = LoadItemTons(*this, hour, month, *load);
+    return units == UnitSystem::kMetric ? kKwPerTon * tons : tons;
+}
+
+double CQuarnDoc::GetLoadComponent(int hour, int month, LoadItem item) const {
+    return GetLoadComponent(hour, month, static_cast<int>(item));
 }
 
 double CQuarnDoc::GetVentilationAirFlow() const {
-    if (m_nOutputUnits == kEnglishUnits) return m_dVentCFM;
-    if (m_nOutputUnits == kMetricUnits) return m_dVentCFM / kCfmPerLps;
+    switch (OutputUnitSystem(*this)) {
+        case UnitSystem::kEnglish:
+            return m_dVentCFM;
+        case UnitSystem::kMetric:
+            return m_dVentCFM / kCfmPerLps;
+        case UnitSystem::kNone:
+            break;
+    }
     return 0.0;
 }
 
 double CQuarnDoc::GetHeatLossItem(int item) const {
     if (item < 1 || item > 13) return 0.0;
-    if (m_nOutputUnits == kEnglishUnits) return m_dHeatLoss[item - 1];
-    if (m_nOutputUnits == kMetricUnits) return m_dHeatLoss[item - 1] / kBtuhPerW;
+    switch (OutputUnitSystem(*this)) {
+        case UnitSystem::kEnglish:
+            return m_dHeatLoss[item - 1];
+        case UnitSystem::kMetric:
+            return m_dHeatLoss[item - 1] / kBtuhPerW;
+        case UnitSystem::kNone:
+            break;
+    }
     return 0.0;
 }

@@ -1,40 +1,48 @@
 #include "document/QuarnDoc.h"
 
 namespace {
-// English and metric label of a unit system value; anything else is the "no units" state.
-std::string UnitLabel(int units, const char* english, const char* metric, const char* neither) {
-    if (units == 0) return english;
-    if (units == 1) return metric;
+// English and metric label of a unit system; no unit system has its own.
+std::string UnitLabel(UnitSystem units, const char* english, const char* metric,
+                      const char* neither) {
+    switch (units) {
+        case UnitSystem::kEnglish:
+            return english;
+        case UnitSystem::kMetric:
+            return metric;
+        case UnitSystem::kNone:
+            break;
+    }
     return neither;
 }
 }  // namespace
 
-int CQuarnDoc::IsInputMetric() { return m_bInputMetric = m_nInputUnits == 1; }
-int CQuarnDoc::IsInputEnglish() { return m_bInputEnglish = m_nInputUnits == 0; }
-int CQuarnDoc::IsOutputMetric() { return m_bOutputMetric = m_nOutputUnits == 1; }
-int CQuarnDoc::IsOutputEnglish() { return m_bOutputEnglish = m_nOutputUnits == 0; }
-int CQuarnDoc::IsDisplayLarge() { return m_bDisplayLarge = m_nDisplaySize == 0; }
-int CQuarnDoc::IsDisplaySmall() { return m_bDisplaySmall = m_nDisplaySize == 1; }
-int CQuarnDoc::IsFontLarge() { return m_bFontLarge = m_nFontSize == 0; }
-int CQuarnDoc::IsFontSmall() { return m_bFontSmall = m_nFontSize == 1; }
+// The tests only read: filling, drawing and reports work on a const document.
+int CQuarnDoc::IsInputMetric() const { return InputUnitSystem(*this) == UnitSystem::kMetric; }
+int CQuarnDoc::IsInputEnglish() const { return InputUnitSystem(*this) == UnitSystem::kEnglish; }
+int CQuarnDoc::IsOutputMetric() const { return OutputUnitSystem(*this) == UnitSystem::kMetric; }
+int CQuarnDoc::IsOutputEnglish() const { return OutputUnitSystem(*this) == UnitSystem::kEnglish; }
+int CQuarnDoc::IsDisplayLarge() const { return m_nDisplaySize == 0; }
+int CQuarnDoc::IsDisplaySmall() const { return m_nDisplaySize == 1; }
+int CQuarnDoc::IsFontLarge() const { return m_nFontSize == 0; }
+int CQuarnDoc::IsFontSmall() const { return m_nFontSize == 1; }
 
 std::string CQuarnDoc::GetInputTempUnit() const {
-    return UnitLabel(m_nInputUnits, "Deg F", "Deg C", "");
+    return UnitLabel(InputUnitSystem(*this), "Deg F", "Deg C", "");
 }
 std::string CQuarnDoc::GetOutputTempUnit() const {
-    return UnitLabel(m_nOutputUnits, "Deg F", "Deg C", "");
+    return UnitLabel(OutputUnitSystem(*this), "Deg F", "Deg C", "");
 }
 std::string CQuarnDoc::GetInputUnitsName() const {
-    return UnitLabel(m_nInputUnits, "English", "Metric", "No Units Selected");
+    return UnitLabel(InputUnitSystem(*this), "English", "Metric", "No Units Selected");
 }
 std::string CQuarnDoc::GetOutputUnitsName() const {
-    return UnitLabel(m_nOutputUnits, "English", "Metric", "No Units Selected");
+    return UnitLabel(OutputUnitSystem(*this), "English", "Metric", "No Units Selected");
 }
 std::string CQuarnDoc::GetOutputLengthUnit() const {
-    return UnitLabel(m_nOutputUnits, "Feet", "Meter", "");
+    return UnitLabel(OutputUnitSystem(*this), "Feet", "Meter", "");
 }
 std::string CQuarnDoc::GetInputThicknessUnit() const {
-    return UnitLabel(m_nInputUnits, "Inch", "mm", "");
+    return UnitLabel(InputUnitSystem(*this), "Inch", "mm", "");
 }
 
 std::string CQuarnDoc::GetLatitudeLabel() const {

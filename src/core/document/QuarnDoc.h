@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "document/QuarnDocData.h"
+#include "document/ResultTables.h"
 #include "messages/UserMessages.h"
 
 // One-line accessors named after the member without its prefix; array elements get the
@@ -113,12 +114,9 @@ class CQuarnDoc : public CQuarnDocData {
     // Summary values in the output unit system (tons or kW, CFM or L/s, Btu/h or W); 0 for an
     // item out of range or no output unit system.
     double GetLoadComponent(int hour, int month, int item) const;
+    double GetLoadComponent(int hour, int month, LoadItem item) const;
     double GetVentilationAirFlow() const;
     double GetHeatLossItem(int item) const;
-
-    // The value of the current view kind at an hour and month, in output units; sets the view
-    // title and axis caption as a side effect. Hour or month 0 gives the raw header cell.
-    double GetViewValue(int hour, int month);
 
     // What "update all views" does; the GUI installs its own, the core has nothing to redraw.
     void SetViewUpdater(std::function<void()> updater) { m_viewUpdater = std::move(updater); }
@@ -197,14 +195,14 @@ class CQuarnDoc : public CQuarnDocData {
     int IsCitySelected();
 
     // Unit and option tests: 1 or 0. A unit value other than 0 and 1 answers 0 to both tests.
-    int IsInputMetric();
-    int IsInputEnglish();
-    int IsOutputMetric();
-    int IsOutputEnglish();
-    int IsDisplayLarge();
-    int IsDisplaySmall();
-    int IsFontLarge();
-    int IsFontSmall();
+    int IsInputMetric() const;
+    int IsInputEnglish() const;
+    int IsOutputMetric() const;
+    int IsOutputEnglish() const;
+    int IsDisplayLarge() const;
+    int IsDisplaySmall() const;
+    int IsFontLarge() const;
+    int IsFontSmall() const;
 
     // Unit labels: English, Metric, or empty ("No Units Selected" for the names).
     std::string GetInputTempUnit() const;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "units/Units.h"
 #include "windows/WindowList.h"
 
 // Hourly result table: [solar hour 1..24][month 1..12]; row 0 and column 0 hold the numbers
@@ -228,7 +229,8 @@ struct CQuarnDocData {
     int m_nHeatDesignLevel = 0;
     int m_nCoolDesignLevel = 0;
 
-    // Unit caches and options
+    // Former unit caches, never written now that the unit queries are const (they stay for the
+    // JSON dump, which lists every member), and the options
     int m_bOutputEnglish = 0;
     int m_bInputEnglish = 0;
     int m_bOutputMetric = 0;
@@ -266,3 +268,10 @@ struct CQuarnDocData {
 
     bool operator==(const CQuarnDocData&) const = default;
 };
+
+inline UnitSystem InputUnitSystem(const CQuarnDocData& d) {
+    return UnitSystemOfCode(d.m_nInputUnits);
+}
+inline UnitSystem OutputUnitSystem(const CQuarnDocData& d) {
+    return UnitSystemOfCode(d.m_nOutputUnits);
+}

@@ -4,6 +4,18 @@
 // slightly different factors for the same quantity are deliberate: each belongs to the dialog
 // or report that has always used it, and stored projects were entered through them.
 
+// A project's input or output unit system. The project stores it as a code: 0 English,
+// 1 Metric; any other code (a damaged or hand-edited file) is no unit system, which shows no
+// values rather than guessing.
+enum class UnitSystem { kEnglish, kMetric, kNone };
+inline constexpr int kEnglishUnitsCode = 0;
+inline constexpr int kMetricUnitsCode = 1;
+inline constexpr UnitSystem UnitSystemOfCode(int code) {
+    return code == kEnglishUnitsCode  ? UnitSystem::kEnglish
+           : code == kMetricUnitsCode ? UnitSystem::kMetric
+                                      : UnitSystem::kNone;
+}
+
 double FahrenheitToCelsius(double t);
 double CelsiusToFahrenheit(double t);
 double FeetToMeters(double x);

@@ -203,7 +203,9 @@ InputResult ValidateUValue(const CUValueSelection& selection) {
 
 UValueResult CalcUValueOf(const CUValueSelection& selection, int inputUnits) {
     UValueResult result;
-    if (inputUnits != 0 && inputUnits != 1) return result;
+    const UnitSystem units = UnitSystemOfCode(inputUnits);
+    if (units == UnitSystem::kNone) return result;
+    const bool metric = units == UnitSystem::kMetric;
     double thick = 0;
     double other = 0;
     for (const UValueMaterial& m : kMaterials) {
@@ -223,11 +225,11 @@ UValueResult CalcUValueOf(const CUValueSelection& selection, int inputUnits) {
         }
     }
     // Metric thicknesses are in millimetres; the factors are per inch.
-    result.dR = inputUnits == 1 ? thick * kInchPerMm + other : thick + other;
+    result.dR = metric ? thick * kInchPerMm + other : thick + other;
     if (result.dR == 0) return result;
     result.dU = 1.0 / result.dR;
     result.dRInput = result.dR;
-    if (inputUnits == 1) {
+    if (metric) {
         result.dU *= kUValueFactor;
         result.dRInput = result.dR / kUValueFactor;
     }
@@ -245,7 +247,13 @@ double CancelUValue(CQuarnDoc& doc) {
 }
 
 std::string UValueResultText(double u, int inputUnits) {
-    if (inputUnits == 0) return StrFormat("U-Value: %.4f %s", u, "Btu/(Hr.Sq Ft.F)");
-    if (inputUnits == 1) return StrFormat("U-Value: %.4f %s", u, "W/(Sq m.C)");
+    switch (UnitSystemOfCode(inputUnits)) {
+        case UnitSystem::kEnglish:
+            return StrFormat("U-Value: %.4f %s", u, "Btu/(Hr.Sq Ft.F)");
+        case UnitSystem::kMetric:
+            return StrFormat("U-Value: %.4f %s", u, "W/(Sq m.C)");
+        case UnitSystem::kNone:
+            break;
+    }
     return "";
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "document/QuarnDoc.h"
@@ -174,8 +175,7 @@ void DrawMarker(ICanvas& canvas, int position, int x, int y) {
 
 }  // namespace
 
-ScrollSizes DrawGraph(CQuarnDoc& doc, const ViewExtremes& extremes, ICanvas& canvas,
-                      const ViewPage& page) {
+DrawResult DrawGraph(const CQuarnDoc& doc, int kind, ICanvas& canvas, const ViewPage& page) {
     const int displaySize = doc.m_nDisplaySize;
     if (displaySize != 0 && displaySize != 1) return {};
     const bool printing = canvas.IsPrinting();
@@ -184,6 +184,11 @@ ScrollSizes DrawGraph(CQuarnDoc& doc, const ViewExtremes& extremes, ICanvas& can
     const int W = size.nWidth;
     const int H = size.nHeight;
     const ScrollSizes sizes = PageScrollSizes(W, H);
+
+    const std::optional<ViewLabelText> labels = ViewLabels(kind, OutputUnitSystem(doc));
+    // With no labels for the kind the ones the project was saved with stand.
+    const std::string& title = labels ? labels->strTitle : doc.m_strViewTitle;
+    const std::string& axis = labels ? labels->strAxis : doc.m_strViewAxis;
 
     const GraphFonts heights = ChooseGraphFonts(displaySize, doc.m_nFontSize, printing, W);
     // A real printer turns the rotated text the other way round from the screen and preview.
@@ -200,7 +205,7 @@ ScrollSizes DrawGraph(CQuarnDoc& doc, const ViewExtremes& extremes, ICanvas& can
     double maxValue = 0;
     for (int m = 1; m <= 12; ++m) {
         for (int hour = 1; hour <= 24; ++hour) {
-            const double v = doc.GetViewValue(hour, m);
+            const double v = ViewValue(doc, kind, hour, m);
             values[m - 1][hour] = v;
             if (!IsPlottable(v)) {
                 ++unplotted[m <= 6 ? 0 : 1];
@@ -214,6 +219,7 @@ ScrollSizes DrawGraph(CQuarnDoc& doc, const ViewExtremes& extremes, ICanvas& can
     }
     if (unplotted[0] + unplotted[1] == 0) {
         // Every value is drawn: the scale of the view's own extremes, as always.
+        const ViewExtremes extremes = FindViewExtremes(doc, kind);
         minValue = extremes.m_dMinValue;
         maxValue = extremes.m_dMaxValue;
     }
@@ -283,7 +289,7 @@ ScrollSizes DrawGraph(CQuarnDoc& doc, const ViewExtremes& extremes, ICanvas& can
 
         selectFont(heights.nRotated, rotation);
         canvas.SetTextAlign(kAlignCenter | kAlignBottom);
-        canvas.TextOut(static_cast<int>(left - 0.8 * u), top - plotHeight / 2, doc.m_strViewAxis);
+        canvas.TextOut(static_cast<int>(left - 0.8 * u), top - plotHeight / 2, axis);
 
         selectFont(heights.nSmall);
         canvas.SetTextAlign(kAlignCenter | kAlignTop);
@@ -305,7 +311,7 @@ ScrollSizes DrawGraph(CQuarnDoc& doc, const ViewExtremes& extremes, ICanvas& can
         canvas.TextOut(xMid, top + 2 * t, caption);
 
         selectFont(heights.nLarge);
-        canvas.TextOut(xMid, top + 8 * t, doc.m_strViewTitle);
+        canvas.TextOut(xMid, top + 8 * t, title);
 
         selectFont(heights.nSmall);
         canvas.SetTextAlign(kAlignLeft | kAlignBaseline);
@@ -318,6 +324,5 @@ ScrollSizes DrawGraph(CQuarnDoc& doc, const ViewExtremes& extremes, ICanvas& can
         }
     }
 
-    doc.m_bCopyAvailable = 0;
-    return sizes;
+    return {sizes, DrawResult::Copy::kNothing, {}};
 }

@@ -34,7 +34,7 @@ constexpr int kTotalLossItem = 13;
 
 }  // namespace
 
-ScrollSizes DrawHeatingReport(CQuarnDoc& doc, ICanvas& canvas, const ViewPage& page) {
+DrawResult DrawHeatingReport(const CQuarnDoc& doc, ICanvas& canvas, const ViewPage& page) {
     const int displaySize = doc.m_nDisplaySize;
     if (displaySize != 0 && displaySize != 1) return {};
     const bool printing = canvas.IsPrinting();
@@ -100,7 +100,5 @@ ScrollSizes DrawHeatingReport(CQuarnDoc& doc, ICanvas& canvas, const ViewPage& p
     w.Line("Ventilation Air :", x5,
            StrFormat("%.2f", doc.GetVentilationAirFlow()) + (metric ? " L/s" : " CFM"));
 
-    doc.m_strCopyText = w.CopyText();
-    doc.m_bCopyAvailable = 1;
-    return PageScrollSizes(W, size.nHeight);
+    return {PageScrollSizes(W, size.nHeight), DrawResult::Copy::kText, w.CopyText()};
 }

@@ -22,7 +22,7 @@ using Group = std::vector<ReportLine>;
 // values.
 class CReportUnits {
   public:
-    explicit CReportUnits(CQuarnDoc& doc)
+    explicit CReportUnits(const CQuarnDoc& doc)
         : m_bMetric(doc.IsOutputMetric() != 0),
           m_strTemp(doc.GetOutputTempUnit()),
           m_strLength(doc.GetOutputLengthUnit()) {}
@@ -166,7 +166,7 @@ Group InternalLoads(const CQuarnDoc& doc, const CReportUnits& units) {
 }
 
 // The seventeen groups in report order; blank lines separate them.
-std::vector<Group> InputGroups(CQuarnDoc& doc) {
+std::vector<Group> InputGroups(const CQuarnDoc& doc) {
     const CReportUnits units(doc);
     std::vector<Group> groups;
     groups.push_back(ProjectLines(doc));
@@ -230,7 +230,7 @@ void WriteGroups(CReportWriter& w, const std::vector<Group>& groups, size_t firs
 
 }  // namespace
 
-ScrollSizes DrawInputDataReport(CQuarnDoc& doc, ICanvas& canvas, const ViewPage& page) {
+DrawResult DrawInputDataReport(const CQuarnDoc& doc, ICanvas& canvas, const ViewPage& page) {
     const std::vector<Group> groups = InputGroups(doc);
 
     if (canvas.IsPrinting()) {
@@ -260,7 +260,5 @@ ScrollSizes DrawInputDataReport(CQuarnDoc& doc, ICanvas& canvas, const ViewPage&
     w.Title("Project Input Data", L + (R - L) / 2);
     WriteGroups(w, groups, 0, groups.size(), ValueColumn(canvas, groups, L, u / 2));
 
-    doc.m_strCopyText = w.CopyText();
-    doc.m_bCopyAvailable = 1;
-    return PageScrollSizes(W, H);
+    return {PageScrollSizes(W, H), DrawResult::Copy::kText, w.CopyText()};
 }

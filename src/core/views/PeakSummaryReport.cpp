@@ -48,8 +48,8 @@ void GainRow(CReportWriter& w, const GainColumns& c, const std::string& label,
 
 }  // namespace
 
-ScrollSizes DrawPeakSummaryReport(CQuarnDoc& doc, const ViewExtremes& extremes, ICanvas& canvas,
-                                  const ViewPage& page) {
+DrawResult DrawPeakSummaryReport(const CQuarnDoc& doc, const ViewExtremes& extremes,
+                                 ICanvas& canvas, const ViewPage& page) {
     const int displaySize = doc.m_nDisplaySize;
     if (displaySize != 0 && displaySize != 1) return {};
     const bool printing = canvas.IsPrinting();
@@ -115,41 +115,53 @@ ScrollSizes DrawPeakSummaryReport(CQuarnDoc& doc, const ViewExtremes& extremes, 
     DrawReportBox(canvas, boxLeft, boxTop, boxRight, boxBottom);
     w.Skip(2 * margin);
 
-    auto gain = [&](int item) {
+    using Item = LoadItem;
+    auto gain = [&](LoadItem item) {
         return StrFormat("%.2f", doc.GetLoadComponent(hour, month, item));
     };
-    auto sum = [&](int a, int b) {
+    auto sum = [&](LoadItem a, LoadItem b) {
         return StrFormat(
             "%.2f", doc.GetLoadComponent(hour, month, a) + doc.GetLoadComponent(hour, month, b));
     };
 
     struct SensibleRow {
         const char* label;
-        int item;
+        LoadItem item;
     };
     static constexpr SensibleRow kSensibleRows[] = {
-        {"Walls conduction", 2},   {"Roof conduction", 3},  {"Floor, ceiling, partitions", 4},
-        {"Glass solar trans.", 5}, {"Glass conduction", 6}, {"Skylights", 7},
-        {"Glass blocks", 8},       {"Lights", 9},           {"Electronic equipment", 12},
-        {"Power equipment", 13},
+        {"Walls conduction", Item::kWalls},
+        {"Roof conduction", Item::kRoof},
+        {"Floor, ceiling, partitions", Item::kFloorCeilPart},
+        {"Glass solar trans.", Item::kGlassSolar},
+        {"Glass conduction", Item::kGlassCond},
+        {"Skylights", Item::kSkylights},
+        {"Glass blocks", Item::kGlassBlocks},
+        {"Lights", Item::kLights},
+        {"Electronic equipment", Item::kElecEquip},
+        {"Power equipment", Item::kPowerEquip},
     };
     for (const SensibleRow& row : kSensibleRows) {
         const std::string value = gain(row.item);
         GainRow(w, c, row.label, value, "", value);
     }
-    GainRow(w, c, "People", gain(10), gain(11), sum(11, 10));
-    GainRow(w, c, "Appliances", gain(14), gain(15), sum(15, 14));
-    GainRow(w, c, "Infiltration", gain(16), gain(17), sum(17, 16));
+    GainRow(w, c, "People", gain(Item::kPeopleSens), gain(Item::kPeopleLat),
+            sum(Item::kPeopleLat, Item::kPeopleSens));
+    GainRow(w, c, "Appliances", gain(Item::kAppliancesSens), gain(Item::kAppliancesLat),
+            sum(Item::kAppliancesLat, Item::kAppliancesSens));
+    GainRow(w, c, "Infiltration", gain(Item::kInfilSens), gain(Item::kInfilLat),
+            sum(Item::kInfilLat, Item::kInfilSens));
     boxTop = boxBottom;
     boxBottom = w.Y() - margin;
     DrawReportBox(canvas, boxLeft, boxTop, boxRight, boxBottom);
     w.Skip(2 * margin);
 
-    GainRow(w, c, "Total Heat Gains", gain(20), gain(21), gain(22));
+    GainRow(w, c, "Total Heat Gains", gain(Item::kRoomSensible), gain(Item::kRoomLatent),
+            gain(Item::kRoomTotal));
     w.Blank();
 
-    const double roomTotal = doc.GetLoadComponent(hour, month, 22);
-    const double ratio = roomTotal == 0 ? 0.0 : doc.GetLoadComponent(hour, month, 20) / roomTotal;
+    const double roomTotal = doc.GetLoadComponent(hour, month, Item::kRoomTotal);
+    const double ratio =
+        roomTotal == 0 ? 0.0 : doc.GetLoadComponent(hour, month, Item::kRoomSensible) / roomTotal;
     w.Line("Sensible Heat Ratio :", x5, StrFormat("%.2f", ratio));
     w.Line("Ventilation Air :", x5,
            StrFormat("%.2f", doc.GetVentilationAirFlow()) + (metric ? " L/s" : " CFM"));
@@ -157,14 +169,13 @@ ScrollSizes DrawPeakSummaryReport(CQuarnDoc& doc, const ViewExtremes& extremes, 
 
     boxTop = w.Y() - margin;
     w.Skip(2 * margin);
-    GainRow(w, c, "Ventilation Load", gain(18), gain(19), sum(19, 18));
+    GainRow(w, c, "Ventilation Load", gain(Item::kVentSens), gain(Item::kVentLat),
+            sum(Item::kVentLat, Item::kVentSens));
     boxBottom = w.Y() - margin;
     DrawReportBox(canvas, boxLeft, boxTop, boxRight, boxBottom);
     w.Skip(2 * margin);
 
-    GainRow(w, c, "Total Cooling Load on Coils and Refrig. Apparatus", "", "", gain(1));
+    GainRow(w, c, "Total Cooling Load on Coils and Refrig. Apparatus", "", "", gain(Item::kTotal));
 
-    doc.m_strCopyText = w.CopyText();
-    doc.m_bCopyAvailable = 1;
-    return PageScrollSizes(W, size.nHeight);
+    return {PageScrollSizes(W, size.nHeight), DrawResult::Copy::kText, w.CopyText()};
 }

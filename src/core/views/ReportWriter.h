@@ -17,7 +17,7 @@
 // The report font height: the title and the body are the same height. 0 when the font-size
 // option is neither Large nor Small on screen; then no fonts are made and the canvas keeps its
 // current font.
-inline int ReportFontHeight(CQuarnDoc& doc, bool printing, int width) {
+inline int ReportFontHeight(const CQuarnDoc& doc, bool printing, int width) {
     if (printing) return 18;
     if (doc.IsDisplayLarge()) {
         if (doc.IsFontLarge()) return width / 26;
@@ -125,7 +125,7 @@ inline void DrawReportBox(ICanvas& canvas, int left, int top, int right, int bot
 }
 
 // A temperature line's text in the output unit system ("Deg F" or "Deg C").
-inline std::string ReportTemperature(CQuarnDoc& doc, double fahrenheit) {
+inline std::string ReportTemperature(const CQuarnDoc& doc, double fahrenheit) {
     const double t = doc.IsOutputMetric() ? FahrenheitToCelsius(fahrenheit) : fahrenheit;
     return StrFormat("%.2f %s", t, doc.GetOutputTempUnit().c_str());
 }
@@ -159,7 +159,7 @@ inline std::vector<ReportLine> ProjectLines(const CQuarnDoc& doc) {
 
 // Station, latitude, longitude and elevation. Latitude and longitude show their magnitude; the
 // hemisphere is in the label.
-inline std::vector<ReportLine> StationLines(CQuarnDoc& doc) {
+inline std::vector<ReportLine> StationLines(const CQuarnDoc& doc) {
     const double elevation =
         doc.IsOutputMetric() ? FeetToMeters(doc.GetElevation()) : doc.GetElevation();
     return {

@@ -9,7 +9,7 @@
 SummaryText BuildSummaryText(const CQuarnDoc& doc, const SummaryText& previous) {
     SummaryText s = previous;
     if (doc.m_nCityIndex != 0) {
-        const bool metric = doc.m_nOutputUnits == 1;
+        const bool metric = OutputUnitSystem(doc) == UnitSystem::kMetric;
         auto temp = [metric](double f) { return metric ? FahrenheitToCelsius(f) : f; };
         const std::string tempUnit = doc.GetOutputTempUnit();
         const double elevation = metric ? FeetToMeters(doc.m_dElevation) : doc.m_dElevation;

@@ -1,6 +1,7 @@
 // The hourly table: title, project name and a 24-hour by 12-month grid with an hour column, for
 // every table kind. The same pass builds the tab-separated text that Copy puts on the clipboard.
 
+#include <optional>
 #include <string>
 
 #include "document/QuarnDoc.h"
@@ -53,8 +54,7 @@ const char* CellFormat(double absMax) {
 
 }  // namespace
 
-ScrollSizes DrawTable(CQuarnDoc& doc, const ViewExtremes& extremes, ICanvas& canvas,
-                      const ViewPage& page) {
+DrawResult DrawTable(const CQuarnDoc& doc, int kind, ICanvas& canvas, const ViewPage& page) {
     const int displaySize = doc.m_nDisplaySize;
     if (displaySize != 0 && displaySize != 1) return {};
     const bool printing = canvas.IsPrinting();
@@ -63,6 +63,9 @@ ScrollSizes DrawTable(CQuarnDoc& doc, const ViewExtremes& extremes, ICanvas& can
     const int W = size.nWidth;
     const int H = size.nHeight;
     const ScrollSizes sizes = PageScrollSizes(W, H);
+    const std::optional<ViewLabelText> labels = ViewLabels(kind, OutputUnitSystem(doc));
+    // With no labels for the kind the title the project was saved with stands.
+    const std::string title = labels ? labels->strTitle : doc.m_strViewTitle;
 
     const int u = W / 12;
     const int L = printing ? u : u / 4;
@@ -78,8 +81,8 @@ ScrollSizes DrawTable(CQuarnDoc& doc, const ViewExtremes& extremes, ICanvas& can
 
     selectFont(heights.nTitle, true);
     canvas.SetTextAlign(kAlignCenter | kAlignTop);
-    canvas.TextOut(xMid, y0, doc.m_strViewTitle);
-    std::string copy = doc.m_strViewTitle + "\n";
+    canvas.TextOut(xMid, y0, title);
+    std::string copy = title + "\n";
 
     const std::string project = doc.m_strProjectName;
     selectFont(heights.nProject, false);
@@ -112,16 +115,16 @@ ScrollSizes DrawTable(CQuarnDoc& doc, const ViewExtremes& extremes, ICanvas& can
         copy += k < 12 ? "\t" : "\n";
     }
 
-    const double absMax = extremes.m_dAbsMax;
+    const double absMax = FindViewExtremes(doc, kind).m_dAbsMax;
     const char* format = CellFormat(absMax);
     for (int h = 1; h <= 24; ++h) {
         const int y = y0 - u - (h * u) / 2 + (-2 * u) / 3;
         for (int k = 0; k <= 12; ++k) {
             std::string cell;
             if (k == 0) {
-                cell = StrFormat("%.2f", doc.GetViewValue(h, 0));
+                cell = StrFormat("%.2f", ViewValue(doc, kind, h, 0));
             } else if (absMax != 0) {
-                cell = StrFormat(format, doc.GetViewValue(h, k));
+                cell = StrFormat(format, ViewValue(doc, kind, h, k));
             }
             canvas.TextOut(L + c / 2 + k * c, y, cell);
             copy += cell;
@@ -129,7 +132,5 @@ ScrollSizes DrawTable(CQuarnDoc& doc, const ViewExtremes& extremes, ICanvas& can
         }
     }
 
-    doc.m_strCopyText = copy;
-    doc.m_bCopyAvailable = 1;
-    return sizes;
+    return {sizes, DrawResult::Copy::kText, copy};
 }

@@ -3,40 +3,41 @@
 #include <string>
 
 #include "draw/Canvas.h"
+#include "views/ViewValue.h"
 
 class CQuarnDoc;
 
-// The extreme values of the current view kind over hours 1..24 and months 1..12, in output
-// units, found by the peak search before anything is drawn (it also leaves the document's
-// view title and axis caption set for the kind).
-struct ViewExtremes {
-    int m_nMinMonth = 1;
-    int m_nMinHour = 1;
-    int m_nMaxMonth = 1;
-    int m_nMaxHour = 1;
-    double m_dMinValue = 0;
-    double m_dMaxValue = 0;
-    double m_dAbsMax = 0;
+// What drawing a kind leaves for whoever shows it: the scroll sizes, and what the Copy command
+// offers afterwards. Drawing never changes the document; ShowViewKind hands this to it.
+struct DrawResult {
+    enum class Copy {
+        kUnchanged,  // Copy stays as it was: printed input-data pages, nothing drawn
+        kNothing,    // a graph: nothing to copy (the previous text is kept but not offered)
+        kText,       // tables and reports: strCopyText
+    };
+    ScrollSizes sizes;
+    Copy copy = Copy::kUnchanged;
+    std::string strCopyText;
 };
 
-// Runs the peak search over GetViewValue for the document's current kind.
-ViewExtremes FindViewExtremes(CQuarnDoc& doc);
+// Draws a kind of the document: the graph, table or report. Nothing for a number that is no
+// kind.
+DrawResult DrawView(const CQuarnDoc& doc, int kind, ICanvas& canvas, const ViewPage& page);
 
-// Draws the document's current view kind: the extremes, then the graph, table or report.
-// Tables and reports hand their text to the document (m_strCopyText, m_bCopyAvailable = 1);
-// graphs set m_bCopyAvailable to 0. Returns the scroll sizes the view should use.
-ScrollSizes DrawView(CQuarnDoc& doc, ICanvas& canvas, const ViewPage& page);
+// Records in the document that a view now shows the kind as drawn: the kind, its title and axis
+// caption in the output units (kept when the kind has none), and the copy text. These members
+// are saved with the project, so every view that shows a kind calls this after drawing it.
+void ShowViewKind(CQuarnDoc& doc, int kind, const DrawResult& drawn);
 
-// The drawing routines DrawView dispatches to, each for the document's current kind.
-ScrollSizes DrawTable(CQuarnDoc& doc, const ViewExtremes& extremes, ICanvas& canvas,
-                      const ViewPage& page);
-ScrollSizes DrawGraph(CQuarnDoc& doc, const ViewExtremes& extremes, ICanvas& canvas,
-                      const ViewPage& page);
-ScrollSizes DrawPeakSummaryReport(CQuarnDoc& doc, const ViewExtremes& extremes, ICanvas& canvas,
-                                  const ViewPage& page);
-ScrollSizes DrawHeatingReport(CQuarnDoc& doc, ICanvas& canvas, const ViewPage& page);
+// The drawing routines DrawView dispatches to.
+DrawResult DrawTable(const CQuarnDoc& doc, int kind, ICanvas& canvas, const ViewPage& page);
+DrawResult DrawGraph(const CQuarnDoc& doc, int kind, ICanvas& canvas, const ViewPage& page);
+// The summary at the peak cell of extremes (the total cooling load's, as DrawView finds them).
+DrawResult DrawPeakSummaryReport(const CQuarnDoc& doc, const ViewExtremes& extremes,
+                                 ICanvas& canvas, const ViewPage& page);
+DrawResult DrawHeatingReport(const CQuarnDoc& doc, ICanvas& canvas, const ViewPage& page);
 // On screen the whole list on one long page; printed, page page.nPageNumber of 3.
-ScrollSizes DrawInputDataReport(CQuarnDoc& doc, ICanvas& canvas, const ViewPage& page);
+DrawResult DrawInputDataReport(const CQuarnDoc& doc, ICanvas& canvas, const ViewPage& page);
 
 // The fixed page of every printed table, graph and report.
 inline constexpr int kPrintPageWidth = 784;

@@ -260,64 +260,7 @@ const std::vector<int>& ToolbarViewKinds() {
 }
 
 ResultTableCells GetResultTable(const CQuarnDocData& d, const ViewKindInfo& info) {
-    auto hourly = [](const HourlyTable& t) { return ResultTableCells{&t[0][0], 13}; };
-    auto daily = [](const DailyTable& t) { return ResultTableCells{&t[0][0], 2}; };
-    const int o = info.nOrientation;
-    switch (info.table) {
-        case ResultTable::kNone:
-            break;
-        case ResultTable::kTotal:
-            return hourly(d.m_tblTotal);
-        case ResultTable::kWallAll:
-            return hourly(d.m_tblWallAll);
-        case ResultTable::kWall:
-            return hourly(d.m_tblWall[o]);
-        case ResultTable::kRoof:
-            return hourly(d.m_tblRoof);
-        case ResultTable::kFloorCeilPart:
-            return hourly(d.m_tblFloorCeilPart);
-        case ResultTable::kGlassSolarAll:
-            return hourly(d.m_tblGlassSolarAll);
-        case ResultTable::kGlassSolar:
-            return hourly(d.m_tblGlassSolar[o]);
-        case ResultTable::kGlassCondAll:
-            return hourly(d.m_tblGlassCondAll);
-        case ResultTable::kGlassCond:
-            return hourly(d.m_tblGlassCond[o]);
-        case ResultTable::kSkylight:
-            return hourly(d.m_tblSkylight);
-        case ResultTable::kGlassBlockAll:
-            return hourly(d.m_tblGlassBlockAll);
-        case ResultTable::kGlassBlock:
-            return hourly(d.m_tblGlassBlock[o]);
-        case ResultTable::kLights:
-            return daily(d.m_tblLights);
-        case ResultTable::kPeopleSens:
-            return daily(d.m_tblPeopleSens);
-        case ResultTable::kPeopleLat:
-            return daily(d.m_tblPeopleLat);
-        case ResultTable::kElecEquip:
-            return daily(d.m_tblElecEquip);
-        case ResultTable::kPowerEquip:
-            return daily(d.m_tblPowerEquip);
-        case ResultTable::kHoodedAppl:
-            return daily(d.m_tblHoodedAppl);
-        case ResultTable::kUnhoodedApplSens:
-            return daily(d.m_tblUnhoodedApplSens);
-        case ResultTable::kUnhoodedApplLat:
-            return daily(d.m_tblUnhoodedApplLat);
-        case ResultTable::kInfilSens:
-            return hourly(d.m_tblInfilSens);
-        case ResultTable::kInfilLat:
-            return hourly(d.m_tblInfilLat);
-        case ResultTable::kVentSens:
-            return hourly(d.m_tblVentSens);
-        case ResultTable::kVentLat:
-            return hourly(d.m_tblVentLat);
-        case ResultTable::kGlassSunlitArea:
-            return hourly(d.m_tblGlassSunlitArea[o]);
-    }
-    return {};
+    return ResultTableOf(d, info.table, info.nOrientation);
 }
 
 void SelectViewKind(CQuarnDoc& doc, int kind) {

@@ -3,12 +3,14 @@
 #include <string>
 #include <vector>
 
-struct CQuarnDocData;
+#include "document/ResultTables.h"
+
 class CQuarnDoc;
 
 // The view kinds a project window can show in its right-hand pane: hourly graphs, hourly tables
 // (kind = graph kind + 100) and three reports. The GUI builds the View menu, the toolbar and the
-// status-bar prompts from this list; GetViewValue reads its result table and titles from it.
+// status-bar prompts from this list; ViewValue and ViewLabels read its result table and titles
+// from it.
 
 enum class ViewForm { kGraph, kTable, kReport };
 
@@ -20,52 +22,13 @@ enum class ViewQuantity {
     kNone,            // heating and input data reports: no hourly values
 };
 
-// The result table behind a kind; the by-orientation ones take ViewKindInfo::nOrientation.
-enum class ResultTable {
-    kNone,
-    kTotal,
-    kWallAll,
-    kWall,
-    kRoof,
-    kFloorCeilPart,
-    kGlassSolarAll,
-    kGlassSolar,
-    kGlassCondAll,
-    kGlassCond,
-    kSkylight,
-    kGlassBlockAll,
-    kGlassBlock,
-    kLights,  // the eight daily tables from here
-    kPeopleSens,
-    kPeopleLat,
-    kElecEquip,
-    kPowerEquip,
-    kHoodedAppl,
-    kUnhoodedApplSens,
-    kUnhoodedApplLat,
-    kInfilSens,  // hourly again
-    kInfilLat,
-    kVentSens,
-    kVentLat,
-    kGlassSunlitArea,
-};
-
-// A result table as stored: 25 rows (hour 0..24) of 13 columns (month 0..12), or of 2 columns
-// for the daily internal loads (column 0 the hour, column 1 the value of every month).
-struct ResultTableCells {
-    const double* pCells = nullptr;  // row-major; null for no table
-    int nColumns = 0;
-    double At(int row, int column) const { return pCells[row * nColumns + column]; }
-    bool IsDaily() const { return nColumns == 2; }
-};
-
 struct ViewKindInfo {
     int nKind = 0;
     int nCommandId = 0;
     ViewForm form = ViewForm::kReport;
     ViewQuantity quantity = ViewQuantity::kNone;
-    ResultTable table = ResultTable::kNone;
-    int nOrientation = -1;  // 0..7 (N..NW) for tables by orientation, else -1
+    ResultTable table = ResultTable::kNone;  // the table behind the kind, if any
+    int nOrientation = -1;                   // 0..7 (N..NW) for tables by orientation, else -1
     std::string strMenuText;
     // The popups leading to the item inside the View menu, outermost first.
     std::vector<std::string> menuPath;
