@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "units/Units.h"
 #include "uvalue/UValue.h"
 
 namespace {
@@ -94,7 +95,7 @@ bool TickArgument(const std::string& arg, CUValueSelection& selection) {
 }  // namespace
 
 int RunUValue(const std::vector<std::string>& items, bool metric) {
-    const int units = metric ? 1 : 0;
+    const int units = metric ? kMetricUnitsCode : kEnglishUnitsCode;
     CUValueSelection selection;
     for (const std::string& item : items) {
         if (!TickArgument(item, selection)) return 2;
@@ -104,7 +105,7 @@ int RunUValue(const std::vector<std::string>& items, bool metric) {
         return 1;
     }
     const UValueResult result = CalcUValueOf(selection, units);
-    std::printf("R-Value: %.4f %s\n", result.dRInput, units == 1 ? "Sq m.C/W" : "Hr.Sq Ft.F/Btu");
+    std::printf("R-Value: %.4f %s\n", result.dRInput, units == kMetricUnitsCode ? "Sq m.C/W" : "Hr.Sq Ft.F/Btu");
     std::printf("%s\n", UValueResultText(result.dU, units).c_str());
     return 0;
 }
