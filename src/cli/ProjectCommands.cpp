@@ -34,8 +34,8 @@ void PrintSummary(CQuarnDoc& doc) {
     std::printf("Glass blocks:      %s\n", YesNo(doc.m_bGlassBlocksSupplied));
     if (!doc.m_bGeneralDataSupplied) return;
     // The design figures, in the project's output units.
-    const PeakResult peak =
-        FindPeak([&](int hour, int month) { return doc.GetLoadComponent(hour, month, LoadItem::kTotal); });
+    const PeakResult peak = FindPeak(
+        [&](int hour, int month) { return doc.GetLoadComponent(hour, month, LoadItem::kTotal); });
     static const char* const kMonths[13] = {"",    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     const char* cooling = doc.IsOutputMetric() ? "kW" : "Tons";
@@ -43,9 +43,11 @@ void PrintSummary(CQuarnDoc& doc) {
     std::printf("Peak cooling load: %.2f %s, %s 21, solar hour %d\n", peak.dMax, cooling,
                 kMonths[peak.nMaxMonth], peak.nMaxHour);
     std::printf("  room sensible:   %.2f %s\n",
-                doc.GetLoadComponent(peak.nMaxHour, peak.nMaxMonth, LoadItem::kRoomSensible), cooling);
+                doc.GetLoadComponent(peak.nMaxHour, peak.nMaxMonth, LoadItem::kRoomSensible),
+                cooling);
     std::printf("  room latent:     %.2f %s\n",
-                doc.GetLoadComponent(peak.nMaxHour, peak.nMaxMonth, LoadItem::kRoomLatent), cooling);
+                doc.GetLoadComponent(peak.nMaxHour, peak.nMaxMonth, LoadItem::kRoomLatent),
+                cooling);
     std::printf("Heating load:      %.0f %s\n", doc.GetHeatLossItem(13), heating);
 }
 

@@ -105,7 +105,8 @@ int RunUValue(const std::vector<std::string>& items, bool metric) {
         return 1;
     }
     const UValueResult result = CalcUValueOf(selection, units);
-    std::printf("R-Value: %.4f %s\n", result.dRInput, units == kMetricUnitsCode ? "Sq m.C/W" : "Hr.Sq Ft.F/Btu");
+    std::printf("R-Value: %.4f %s\n", result.dRInput,
+                units == kMetricUnitsCode ? "Sq m.C/W" : "Hr.Sq Ft.F/Btu");
     std::printf("%s\n", UValueResultText(result.dU, units).c_str());
     return 0;
 }
