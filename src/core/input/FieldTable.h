@@ -48,9 +48,6 @@ enum class UnitKind {
     kAirFlow,                // CFM: divided by 2.1186 to show
 };
 
-// The unit system the fields are typed in.
-enum class InputUnits { kNeither, kEnglish, kMetric };
-
 // The metric number shown for a stored one, and the stored number for a metric one.
 double MetricFromStored(UnitKind unit, double stored);
 double StoredFromMetric(UnitKind unit, double metric);
@@ -149,9 +146,9 @@ struct MemberOf<T C::*> {
 };
 
 template <class T>
-T Shown(UnitKind unit, InputUnits units, const T& stored) {
+T Shown(UnitKind unit, UnitSystem units, const T& stored) {
     if constexpr (std::is_same_v<T, double>) {
-        if (unit != UnitKind::kNone && units == InputUnits::kMetric) {
+        if (unit != UnitKind::kNone && units == UnitSystem::kMetric) {
             return MetricFromStored(unit, stored);
         }
     }
@@ -159,9 +156,9 @@ T Shown(UnitKind unit, InputUnits units, const T& stored) {
 }
 
 template <class T>
-T ToStore(UnitKind unit, InputUnits units, const T& shown) {
+T ToStore(UnitKind unit, UnitSystem units, const T& shown) {
     if constexpr (std::is_same_v<T, double>) {
-        if (unit != UnitKind::kNone && units == InputUnits::kMetric) {
+        if (unit != UnitKind::kNone && units == UnitSystem::kMetric) {
             return StoredFromMetric(unit, shown);
         }
     }
@@ -188,11 +185,11 @@ void ForEachTableField(std::span<const FieldRow<Values, Stored>> rows, Values& v
 // shows no button for a stored value that is not one of its choices.
 template <class Values, class Stored>
 void FillFields(std::span<const FieldRow<Values, Stored>> rows, Values& values,
-                const Stored& stored, InputUnits units) {
+                const Stored& stored, UnitSystem units) {
     using namespace field_table_detail;
     for (const auto& row : rows) {
         if (!IsTypedField(row)) continue;
-        if (row.unit != UnitKind::kNone && units == InputUnits::kNeither) continue;
+        if (row.unit != UnitKind::kNone && units == UnitSystem::kNone) continue;
         std::visit(
             [&](auto to, auto from) {
                 using To = typename MemberOf<decltype(to)>::Type;
@@ -222,11 +219,11 @@ void FillFields(std::span<const FieldRow<Values, Stored>> rows, Values& values,
 // Stores every typed field, converted to English units.
 template <class Values, class Stored>
 void ApplyFields(std::span<const FieldRow<Values, Stored>> rows, Stored& stored,
-                 const Values& values, InputUnits units) {
+                 const Values& values, UnitSystem units) {
     using namespace field_table_detail;
     for (const auto& row : rows) {
         if (!IsTypedField(row)) continue;
-        if (row.unit != UnitKind::kNone && units == InputUnits::kNeither) continue;
+        if (row.unit != UnitKind::kNone && units == UnitSystem::kNone) continue;
         std::visit(
             [&](auto from, auto to) {
                 using From = typename MemberOf<decltype(from)>::Type;

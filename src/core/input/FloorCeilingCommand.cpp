@@ -39,12 +39,6 @@ const FloorCeilingRow kFields[] = {
      NotNegative(FieldKind::kLength)},
 };
 
-InputUnits UnitsOf(CQuarnDoc& doc) {
-    const bool english = doc.IsInputEnglish() != 0;
-    const bool metric = doc.IsInputMetric() != 0;
-    return english ? InputUnits::kEnglish : metric ? InputUnits::kMetric : InputUnits::kNeither;
-}
-
 // Half a design difference, never below zero: the rough starting guess for a surface between
 // the room and an unconditioned space.
 double HalfDifference(double warmer, double cooler) {
@@ -58,11 +52,11 @@ std::span<const FloorCeilingRow> FloorCeilingFields() { return kFields; }
 
 CFloorCeilingValues FillFloorCeiling(CQuarnDoc& doc) {
     CFloorCeilingValues v;
-    const InputUnits units = UnitsOf(doc);
-    if (units == InputUnits::kNeither) return v;
+    const UnitSystem units = InputUnitSystem(doc);
+    if (units == UnitSystem::kNone) return v;
     FillFields(FloorCeilingFields(), v, static_cast<const CQuarnDocData&>(doc), units);
 
-    const bool metric = units == InputUnits::kMetric;
+    const bool metric = units == UnitSystem::kMetric;
     v.m_strAreaUnit = metric ? "(Sq m)" : "(Sq Ft)";
     v.m_strTempDiffUnit = metric ? "(C Deg)" : "(F Deg)";
     v.m_strTempUnit = metric ? "(Deg C)" : "(Deg F)";
@@ -88,7 +82,7 @@ InputResult ValidateFloorCeiling(const CFloorCeilingValues& v) {
 }
 
 void ApplyFloorCeiling(CQuarnDoc& doc, const CFloorCeilingValues& v) {
-    ApplyFields(FloorCeilingFields(), static_cast<CQuarnDocData&>(doc), v, UnitsOf(doc));
+    ApplyFields(FloorCeilingFields(), static_cast<CQuarnDocData&>(doc), v, InputUnitSystem(doc));
     doc.m_bFloorCeilingSupplied = 1;
     doc.FinishInput();
 }

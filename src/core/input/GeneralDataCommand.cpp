@@ -150,13 +150,6 @@ const GeneralDataRow kFields[] = {
      Choice(4), 14},
 };
 
-// Both queries, as they keep the document's cached flags current.
-InputUnits UnitsOf(CQuarnDoc& doc) {
-    const bool metric = doc.IsInputMetric() != 0;
-    const bool english = doc.IsInputEnglish() != 0;
-    return metric ? InputUnits::kMetric : english ? InputUnits::kEnglish : InputUnits::kNeither;
-}
-
 HTREEITEM FindItemWithData(const CTreeCtrl& tree, HTREEITEM first, std::intptr_t data) {
     for (HTREEITEM item = first; item != 0; item = tree.GetNextSiblingItem(item)) {
         if (tree.GetItemData(item) == data) return item;
@@ -171,7 +164,7 @@ std::span<const GeneralDataRow> GeneralDataFields() { return kFields; }
 
 CGeneralDataValues FillGeneralData(CQuarnDoc& doc) {
     CGeneralDataValues v;
-    const InputUnits units = UnitsOf(doc);
+    const UnitSystem units = InputUnitSystem(doc);
     FillFields(GeneralDataFields(), v, static_cast<const CQuarnDocData&>(doc), units);
 
     // The captions of the trees and the unit texts. The station index handed over is cleared
@@ -187,8 +180,8 @@ CGeneralDataValues FillGeneralData(CQuarnDoc& doc) {
     v.nCurrentBClass = doc.m_nBClass;
     v.strCoolTempUnit = doc.GetInputTempUnit();
     v.strHeatTempUnit = doc.GetInputTempUnit();
-    if (units != InputUnits::kNeither) {
-        const bool metric = units == InputUnits::kMetric;
+    if (units != UnitSystem::kNone) {
+        const bool metric = units == UnitSystem::kMetric;
         v.strVentCaption = metric ? "Ventil: L/s /Occup" : "Ventil: CFM /Occup";
         const char* unit = metric ? "Watts" : "Btu/Hr";
         v.strHoodedElecUnit = v.strHoodedGasUnit = unit;
@@ -197,7 +190,7 @@ CGeneralDataValues FillGeneralData(CQuarnDoc& doc) {
         v.nEnglishGlassCaptions = metric ? 0 : 1;
     }
     // The cooling temperature is cut to 3 decimals for display (and stored so).
-    if (units == InputUnits::kMetric) v.m_dInsideDBCool = RoundDown(v.m_dInsideDBCool, 3);
+    if (units == UnitSystem::kMetric) v.m_dInsideDBCool = RoundDown(v.m_dInsideDBCool, 3);
     return v;
 }
 
@@ -217,7 +210,7 @@ InputResult ValidateGeneralData(const CGeneralDataValues& v,
 }
 
 void ApplyGeneralData(CQuarnDoc& doc, const CGeneralDataValues& v) {
-    ApplyFields(GeneralDataFields(), static_cast<CQuarnDocData&>(doc), v, UnitsOf(doc));
+    ApplyFields(GeneralDataFields(), static_cast<CQuarnDocData&>(doc), v, InputUnitSystem(doc));
 
     // The tree choices; none made keeps the project's.
     if (v.m_nCityIndex > 0) {

@@ -14,22 +14,16 @@ const GlassBlocksRow kFields[] = {
      ChoiceOrNone(2)},
 };
 
-InputUnits UnitsOf(CQuarnDoc& doc) {
-    if (doc.IsInputEnglish()) return InputUnits::kEnglish;
-    if (doc.IsInputMetric()) return InputUnits::kMetric;
-    return InputUnits::kNeither;
-}
-
 }  // namespace
 
 std::span<const GlassBlocksRow> GlassBlocksFields() { return kFields; }
 
 CGlassBlocksValues FillGlassBlocks(CQuarnDoc& doc) {
     CGlassBlocksValues v;
-    const InputUnits units = UnitsOf(doc);
+    const UnitSystem units = InputUnitSystem(doc);
     FillFields(GlassBlocksFields(), v, static_cast<const CQuarnDocData&>(doc), units);
-    if (units == InputUnits::kEnglish) v.m_strAreaUnit = "Sq Ft";
-    if (units == InputUnits::kMetric) v.m_strAreaUnit = "Sq m";
+    if (units == UnitSystem::kEnglish) v.m_strAreaUnit = "Sq Ft";
+    if (units == UnitSystem::kMetric) v.m_strAreaUnit = "Sq m";
     return v;
 }
 
@@ -38,7 +32,7 @@ InputResult ValidateGlassBlocks(const CGlassBlocksValues& v) {
 }
 
 void ApplyGlassBlocks(CQuarnDoc& doc, const CGlassBlocksValues& v) {
-    ApplyFields(GlassBlocksFields(), static_cast<CQuarnDocData&>(doc), v, UnitsOf(doc));
+    ApplyFields(GlassBlocksFields(), static_cast<CQuarnDocData&>(doc), v, InputUnitSystem(doc));
     doc.SetGlassBlockU();
     doc.SetGlassBlockSC();
     doc.ReadGlassBlockCLF();

@@ -22,14 +22,14 @@ std::span<const OptionsRow> OptionsFields() { return kFields; }
 
 COptionsValues FillOptions(const CQuarnDoc& doc) {
     COptionsValues v;
-    FillFields(OptionsFields(), v, static_cast<const CQuarnDocData&>(doc), InputUnits::kNeither);
+    FillFields(OptionsFields(), v, static_cast<const CQuarnDocData&>(doc), UnitSystem::kNone);
     return v;
 }
 
 InputResult ValidateOptions(const COptionsValues& v) { return CheckFields(OptionsFields(), v); }
 
 void StoreOptions(CQuarnDoc& doc, const COptionsValues& v) {
-    ApplyFields(OptionsFields(), static_cast<CQuarnDocData&>(doc), v, InputUnits::kNeither);
+    ApplyFields(OptionsFields(), static_cast<CQuarnDocData&>(doc), v, UnitSystem::kNone);
 }
 
 void ApplyOptions(CQuarnDoc& doc, const COptionsValues& v) {

@@ -29,25 +29,19 @@ const WallsRoofRow kFields[] = {
      NotNegative(FieldKind::kUValue)},
 };
 
-InputUnits UnitsOf(CQuarnDoc& doc) {
-    if (doc.IsInputEnglish()) return InputUnits::kEnglish;
-    if (doc.IsInputMetric()) return InputUnits::kMetric;
-    return InputUnits::kNeither;
-}
-
 }  // namespace
 
 std::span<const WallsRoofRow> WallsRoofFields() { return kFields; }
 
 CWallsRoofValues FillWallsRoof(CQuarnDoc& doc) {
     CWallsRoofValues v;
-    const InputUnits units = UnitsOf(doc);
+    const UnitSystem units = InputUnitSystem(doc);
     FillFields(WallsRoofFields(), v, static_cast<const CQuarnDocData&>(doc), units);
-    if (units == InputUnits::kEnglish) {
+    if (units == UnitSystem::kEnglish) {
         v.m_strAreaUnit = "(Sq Ft)";
         v.m_strUValueUnit = "Btu/(h . Sq Ft . F)";
         v.m_strTempUnit = "(Deg F)";
-    } else if (units == InputUnits::kMetric) {
+    } else if (units == UnitSystem::kMetric) {
         v.m_strAreaUnit = "(Sq m)";
         v.m_strUValueUnit = "W/(Sq m . C)";
         v.m_strTempUnit = "(Deg C)";
@@ -60,7 +54,7 @@ InputResult ValidateWallsRoof(const CWallsRoofValues& v) {
 }
 
 void ApplyWallsRoof(CQuarnDoc& doc, const CWallsRoofValues& v) {
-    ApplyFields(WallsRoofFields(), static_cast<CQuarnDocData&>(doc), v, UnitsOf(doc));
+    ApplyFields(WallsRoofFields(), static_cast<CQuarnDocData&>(doc), v, InputUnitSystem(doc));
     doc.m_bWallsRoofSupplied = 1;
     doc.FinishInput();
 }

@@ -37,14 +37,14 @@ std::span<const WindowRow> WindowFields() { return kFields; }
 CWindo WindowToStored(const CWindo& page, int bEnglish) {
     if (bEnglish != 0) return page;
     CWindo stored = page;
-    ApplyFields(WindowFields(), stored, page, InputUnits::kMetric);
+    ApplyFields(WindowFields(), stored, page, UnitSystem::kMetric);
     return stored;
 }
 
 CWindo WindowToPage(const CWindo& stored, int bEnglish) {
     if (bEnglish != 0) return stored;
     CWindo page = stored;
-    FillFields(WindowFields(), page, stored, InputUnits::kMetric);
+    FillFields(WindowFields(), page, stored, UnitSystem::kMetric);
     return page;
 }
 
