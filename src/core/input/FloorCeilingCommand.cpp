@@ -50,7 +50,7 @@ double HalfDifference(double warmer, double cooler) {
 
 std::span<const FloorCeilingRow> FloorCeilingFields() { return kFields; }
 
-CFloorCeilingValues FillFloorCeiling(CQuarnDoc& doc) {
+CFloorCeilingValues FillFloorCeiling(const CQuarnDoc& doc) {
     CFloorCeilingValues v;
     const UnitSystem units = InputUnitSystem(doc);
     if (units == UnitSystem::kNone) return v;

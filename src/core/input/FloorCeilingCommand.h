@@ -43,7 +43,7 @@ std::span<const FloorCeilingRow> FloorCeilingFields();
 // The dialog's fields as it opens. Until the dialog has once been confirmed for the project,
 // the temperature differences start at half the design differences (0 when negative). With no
 // unit system selected every field keeps its initial value and the labels stay empty.
-CFloorCeilingValues FillFloorCeiling(CQuarnDoc& doc);
+CFloorCeilingValues FillFloorCeiling(const CQuarnDoc& doc);
 
 // Every box but the ground temperature refuses a minus sign; every number must be finite and
 // within its kind's maximum.

@@ -162,7 +162,7 @@ HTREEITEM FindItemWithData(const CTreeCtrl& tree, HTREEITEM first, std::intptr_t
 
 std::span<const GeneralDataRow> GeneralDataFields() { return kFields; }
 
-CGeneralDataValues FillGeneralData(CQuarnDoc& doc) {
+CGeneralDataValues FillGeneralData(const CQuarnDoc& doc) {
     CGeneralDataValues v;
     const UnitSystem units = InputUnitSystem(doc);
     FillFields(GeneralDataFields(), v, static_cast<const CQuarnDocData&>(doc), units);

@@ -134,7 +134,7 @@ using GeneralDataRow = FieldRow<CGeneralDataValues>;
 std::span<const GeneralDataRow> GeneralDataFields();
 
 // What the command puts into the pages before the wizard shows them.
-CGeneralDataValues FillGeneralData(CQuarnDoc& doc);
+CGeneralDataValues FillGeneralData(const CQuarnDoc& doc);
 
 // The pages' checks in page order, as Finish makes them; the first field at fault.
 InputResult ValidateGeneralData(const CGeneralDataValues& values);

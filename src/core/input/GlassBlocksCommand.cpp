@@ -18,7 +18,7 @@ const GlassBlocksRow kFields[] = {
 
 std::span<const GlassBlocksRow> GlassBlocksFields() { return kFields; }
 
-CGlassBlocksValues FillGlassBlocks(CQuarnDoc& doc) {
+CGlassBlocksValues FillGlassBlocks(const CQuarnDoc& doc) {
     CGlassBlocksValues v;
     const UnitSystem units = InputUnitSystem(doc);
     FillFields(GlassBlocksFields(), v, static_cast<const CQuarnDocData&>(doc), units);

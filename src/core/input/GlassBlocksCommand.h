@@ -23,7 +23,7 @@ std::span<const GlassBlocksRow> GlassBlocksFields();
 
 // The dialog's fields as it opens. A stored shade that is neither choice shows no choice, as
 // the radio buttons would. With no unit system selected the areas stay 0 and the label empty.
-CGlassBlocksValues FillGlassBlocks(CQuarnDoc& doc);
+CGlassBlocksValues FillGlassBlocks(const CQuarnDoc& doc);
 
 // The shade is one of the two radio buttons or none; the area boxes refuse a minus sign.
 InputResult ValidateGlassBlocks(const CGlassBlocksValues& values);

@@ -158,7 +158,7 @@ template <class Values>
 std::optional<std::string> Dialog(CQuarnDoc& doc, const json& object, const Where& where,
                                   DataCommand command,
                                   std::span<const FieldRow<Values, CQuarnDocData>> (*fields)(),
-                                  Values (*fill)(CQuarnDoc&),
+                                  Values (*fill)(const CQuarnDoc&),
                                   InputResult (*validate)(const Values&),
                                   void (*apply)(CQuarnDoc&, const Values&)) {
     if (auto refusal = DataCommandRefusal(doc, command)) return where.Say(*refusal);

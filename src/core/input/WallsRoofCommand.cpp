@@ -33,7 +33,7 @@ const WallsRoofRow kFields[] = {
 
 std::span<const WallsRoofRow> WallsRoofFields() { return kFields; }
 
-CWallsRoofValues FillWallsRoof(CQuarnDoc& doc) {
+CWallsRoofValues FillWallsRoof(const CQuarnDoc& doc) {
     CWallsRoofValues v;
     const UnitSystem units = InputUnitSystem(doc);
     FillFields(WallsRoofFields(), v, static_cast<const CQuarnDocData&>(doc), units);

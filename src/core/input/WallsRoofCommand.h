@@ -34,7 +34,7 @@ std::span<const WallsRoofRow> WallsRoofFields();
 
 // The dialog's fields as it opens. With no unit system selected, every field keeps its
 // initial value and the labels stay empty.
-CWallsRoofValues FillWallsRoof(CQuarnDoc& doc);
+CWallsRoofValues FillWallsRoof(const CQuarnDoc& doc);
 
 // Every box but the ground temperature refuses a minus sign; every number must be finite and
 // within its kind's maximum.

@@ -48,7 +48,7 @@ CWindo WindowToPage(const CWindo& stored, int bEnglish) {
     return page;
 }
 
-CWindowsValues FillWindows(CQuarnDoc& doc) {
+CWindowsValues FillWindows(const CQuarnDoc& doc) {
     CWindowsValues v;
     if (doc.IsInputEnglish()) {
         v.m_bEnglish = 1;

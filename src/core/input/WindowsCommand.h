@@ -32,7 +32,7 @@ CWindo WindowToStored(const CWindo& page, int bEnglish);
 CWindo WindowToPage(const CWindo& stored, int bEnglish);
 
 // The wizard as it opens: every page gets a copy of its orientation's list, in its unit.
-CWindowsValues FillWindows(CQuarnDoc& doc);
+CWindowsValues FillWindows(const CQuarnDoc& doc);
 
 // What Add and Update refuse: a quantity below 1 or above the largest count, and (the fields
 // take no minus sign) a negative dimension, or one that is not finite or above the largest
