@@ -75,6 +75,12 @@ QByteArray Saved(CQuarnDoc& doc, const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// With THERMAVO_SCREENSHOT_DIR set, saves the sheet as shown, one PNG a page.
+void SaveSheetScreenshot(QWidget& sheet, int page) {
+    const QString dir = qEnvironmentVariable("THERMAVO_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) sheet.grab().save(QString("%1/sheet%2.png").arg(dir).arg(page));
+}
+
 }  // namespace
 
 class WizardTest : public QObject {
@@ -395,6 +401,42 @@ class WizardTest : public QObject {
         QVERIFY(!tree->topLevelItem(0)->isExpanded());
     }
 
+    // The caption follows the tree: a station shows at once, a region or no choice shows the
+    // project's station again (which Finish then keeps).
+    void page1CaptionShowsThePickedStation() {
+        OfficeDoc office;
+        QVERIFY(office.ok);
+        CProjSheet sheet(FillGeneralData(office.doc));
+        sheet.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+        auto* tree = sheet.Page(1)->findChild<QTreeWidget*>("cityTree");
+        auto* caption = sheet.Page(1)->findChild<QLabel*>("stationCaption");
+        const QString project = caption->text();
+        QCOMPARE(project, QString("Current Weather Station: Atlanta, Georgia"));
+
+        QTreeWidgetItem* station = FindItem(tree->topLevelItem(0), "Denver AP");
+        QVERIFY(station != nullptr);
+        tree->setCurrentItem(station);
+        SaveSheetScreenshot(sheet, 101);
+        QCOMPARE(caption->text(), QString("Current Weather Station: Denver AP, Colorado"));
+
+        // A station picked with the keyboard after a search.
+        sheet.Page(1)->findChild<QLineEdit*>("stationSearch")->setText("kalgoorlie");
+        tree->setFocus();
+        QTreeWidgetItem* found = FindItem(tree->topLevelItem(0), "Kalgoorlie, Boulder");
+        QVERIFY(found != nullptr);
+        tree->setCurrentItem(found);
+        SaveSheetScreenshot(sheet, 102);
+        QCOMPARE(caption->text(),
+                 "Current Weather Station: Kalgoorlie, Boulder, " + found->parent()->text(0));
+
+        tree->setCurrentItem(found->parent());
+        QCOMPARE(caption->text(), project);
+        tree->setCurrentItem(station);
+        tree->clearSelection();
+        QCOMPARE(caption->text(), project);
+    }
+
     // --- the sheet and the command -----------------------------------------------------------
 
     void sheetHasFourteenTitledPages() {
@@ -430,6 +472,53 @@ class WizardTest : public QObject {
         QFile page(opened[1].toLocalFile());
         QVERIFY(page.open(QIODevice::ReadOnly));
         QVERIFY(page.readAll().contains("id=\"glass\""));
+    }
+
+    // Next and Finish must not move under the mouse: the sheet is as large as its largest page
+    // from the start, on every page and either way through.
+    void sheetKeepsOneSizeOnEveryPage() {
+        OfficeDoc office;
+        QVERIFY(office.ok);
+        CProjSheet sheet(FillGeneralData(office.doc));
+        sheet.SetReporter([](const QString& message) { QFAIL(qPrintable(message)); });
+        sheet.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+        // Per page shown: the sheet's size, where Cancel and Next (or Finish) are, and whether
+        // the page got the room it asks for.
+        QStringList seen;
+        auto look = [&] {
+            QApplication::processEvents();
+            const int page = sheet.currentId() + 1;
+            SaveSheetScreenshot(sheet, page);
+            QAbstractButton* commit = sheet.button(QWizard::NextButton);
+            if (!commit->isVisible()) commit = sheet.button(QWizard::FinishButton);
+            const QPoint at = commit->mapTo(&sheet, QPoint());
+            const QPoint cancel = sheet.button(QWizard::CancelButton)->mapTo(&sheet, QPoint());
+            const QSize hint = sheet.currentPage()->minimumSizeHint();
+            const bool fits = sheet.currentPage()->width() >= hint.width() &&
+                              sheet.currentPage()->height() >= hint.height();
+            seen << QString("%1x%2 next %3,%4 cancel %5,%6 %7")
+                        .arg(sheet.width())
+                        .arg(sheet.height())
+                        .arg(at.x())
+                        .arg(at.y())
+                        .arg(cancel.x())
+                        .arg(cancel.y())
+                        .arg(fits ? "fits" : QString("page %1 cut").arg(page));
+        };
+        look();
+        for (int i = 0; i < 13; ++i) {
+            sheet.next();
+            look();
+        }
+        QCOMPARE(sheet.currentId(), 13);
+        for (int i = 0; i < 13; ++i) {
+            sheet.GoBack();
+            look();
+        }
+        QCOMPARE(sheet.currentId(), 0);
+        QCOMPARE(seen, QStringList(27, seen.front()));
+        QVERIFY(seen.front().endsWith("fits"));
     }
 
     void sheetKeepsAPageWhoseValuesAreRefusedEitherWay() {

@@ -30,6 +30,16 @@ void CExchangeWizard::UpdateBackButton() {
     if (QAbstractButton* back = button(QWizard::CustomButton1)) back->setEnabled(currentId() > 0);
 }
 
+void CExchangeWizard::KeepLargestPageSize() {
+    QSize largest(0, 0);
+    for (const int id : pageIds()) {
+        QWizardPage* shown = page(id);
+        shown->ensurePolished();  // the style's fonts and margins, as shown
+        largest = largest.expandedTo(shown->sizeHint()).expandedTo(shown->minimumSizeHint());
+    }
+    for (const int id : pageIds()) page(id)->setMinimumSize(largest);
+}
+
 void CExchangeWizard::GoBack() {
     if (currentId() <= 0) return;
     if (!StorePage(currentId(), false)) return;

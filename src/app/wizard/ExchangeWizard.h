@@ -24,6 +24,10 @@ class CExchangeWizard : public QWizard {
     // The wizard's buttons, with Help first when the wizard has help.
     void SetButtons(bool withHelp);
 
+    // Gives every page the room of the largest, so the wizard keeps one size and its buttons
+    // stay put from page to page. Called once, after the pages are added and filled.
+    void KeepLargestPageSize();
+
     // Puts the focus on a refused field with its text selected.
     static void FocusField(QWidget* field);
 

@@ -1,9 +1,11 @@
 // Pages 7 to 12 of the General Project Data wizard, the internal loads: lights, occupancy and
 // ventilation, appliances, power and electronic equipment, and infiltration.
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "AppStrings.h"
 #include "NumEdit.h"
@@ -167,7 +169,7 @@ class CProjPage10 : public CColumnPage {
                     "m_nHoodedOnHour"));
         hoodedLayout->addWidget(
             HoursBox("Total Operational Hours of Hooded Appliances", "m_nHoodedHoursSel"));
-        auto* hoodedGrid = new QGridLayout;
+        QGridLayout* hoodedGrid = RatingGrid();
         hoodedGrid->addWidget(new QLabel("Manufacturer's Input Rating", hooded), 0, 1, 1, 2);
         AddRating(hoodedGrid, 1, "Hooded - Electric or Steam Heated", "m_dHoodedElecBtuh",
                   "strHoodedElecUnit", &CGeneralDataValues::strHoodedElecUnit);
@@ -183,7 +185,7 @@ class CProjPage10 : public CColumnPage {
                     "m_nUnhoodedOnHour"));
         unhoodedLayout->addWidget(
             HoursBox("Total Operational Hours of Unhooded Appliances", "m_nUnhoodedHoursSel"));
-        auto* unhoodedGrid = new QGridLayout;
+        QGridLayout* unhoodedGrid = RatingGrid();
         AddRating(unhoodedGrid, 0, "Unhooded - Electric or Steam Heated", "m_dUnhoodedElecBtuh",
                   "strUnhoodedElecUnit", &CGeneralDataValues::strUnhoodedElecUnit);
         AddRating(unhoodedGrid, 1, "Unhooded - Gas Heated", "m_dUnhoodedGasBtuh",
@@ -194,13 +196,31 @@ class CProjPage10 : public CColumnPage {
     }
 
   private:
+    static constexpr int kRatingSpacing = 6;
+
+    // The hooded and unhooded ratings sit in two group boxes of the same width; fixed box and
+    // unit columns (set by AddRating) put their boxes under each other.
+    static QGridLayout* RatingGrid() {
+        auto* grid = new QGridLayout;
+        grid->setHorizontalSpacing(kRatingSpacing);
+        grid->setColumnStretch(0, 1);
+        return grid;
+    }
+
     void AddRating(QGridLayout* grid, int row, const QString& label, const char* field,
                    const QString& unitName, std::string CGeneralDataValues::*unit) {
         grid->addWidget(new QLabel(label, this), row, 0);
-        grid->addWidget(RealBox(field), row, 1);
+        CNumEdit* edit = RealBox(field);
+        grid->addWidget(edit, row, 1);
         grid->addWidget(CaptionLabel(unitName, unit), row, 2);
-        grid->setColumnStretch(0, 1);
-        grid->setColumnMinimumWidth(2, fontMetrics().horizontalAdvance("Btu/Hr") + 8);
+        // The unit column also takes what the heading above box and unit needs beyond the
+        // box, so the heading never widens the box column of one group only.
+        const QFontMetrics metrics = fontMetrics();
+        const int box = edit->maximumWidth();
+        const int heading = metrics.horizontalAdvance("Manufacturer's Input Rating");
+        grid->setColumnMinimumWidth(1, box);
+        grid->setColumnMinimumWidth(
+            2, std::max(metrics.horizontalAdvance("Btu/Hr") + 8, heading - box - kRatingSpacing));
     }
 };
 

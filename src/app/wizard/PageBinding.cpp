@@ -5,9 +5,12 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QProxyStyle>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <iterator>
 #include <set>
 
@@ -305,6 +308,35 @@ QLabel* WrappedLabel(const QString& text, QWidget* parent, const QString& name) 
     return label;
 }
 
+namespace {
+
+// Highlights an item's text only, as the platform's trees do, not the stretch from the text to
+// the end of the column (which is as wide as the longest item shown).
+class CTextHighlightDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        // The item's own width is what the column is sized to fit: the text is never elided.
+        QStyleOptionViewItem narrowed = option;
+        narrowed.rect.setWidth(std::min(option.rect.width(), sizeHint(option, index).width()));
+        QStyledItemDelegate::paint(painter, narrowed, index);
+    }
+};
+
+// Nor the branch lines left of the text.
+class CTextSelectionStyle : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ItemView_ShowDecorationSelected) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+}  // namespace
+
 QTreeWidget* MakeTree(QWidget* parent, const QString& name) {
     auto* tree = new QTreeWidget(parent);
     tree->setObjectName(name);
@@ -313,6 +345,10 @@ QTreeWidget* MakeTree(QWidget* parent, const QString& name) {
     tree->setSelectionMode(QAbstractItemView::SingleSelection);
     tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tree->header()->setStretchLastSection(false);
+    tree->setItemDelegate(new CTextHighlightDelegate(tree));
+    auto* style = new CTextSelectionStyle;
+    style->setParent(tree);
+    tree->setStyle(style);
     return tree;
 }
 

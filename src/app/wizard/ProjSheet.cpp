@@ -41,6 +41,7 @@ CProjSheet::CProjSheet(const CGeneralDataValues& values, QWidget* parent)
         setPage(static_cast<int>(i), page);
         m_pages.push_back(page);
     }
+    KeepLargestPageSize();
     // Page 13 sends the user to Help for the glass abbreviations.
     SetButtons(true);
     connect(this, &QWizard::helpRequested, this, [this] {

@@ -51,7 +51,8 @@ class CProjPage1 : public CBoundPage {
   protected:
     void LoadExtra(const CGeneralDataValues& v) override {
         // The station names of a loaded file are 8-bit.
-        m_pCaption->setText(ToQString(v.strStationCaption));
+        m_strProjectCaption = ToQString(v.strStationCaption);
+        m_pCaption->setText(m_strProjectCaption);
         m_pTree->clear();
         PopulateCityTree(&m_tree);
         ResetTree(m_pTree);
@@ -76,6 +77,11 @@ class CProjPage1 : public CBoundPage {
     void OnSelect() {
         const HTREEITEM item = m_tree.GetSelectedItem();
         m_selection = item != 0 ? ReadTreeSelection(m_tree, item) : TreeSelection{};
+        // A region is no station: Finish would keep the project's, so the caption shows it.
+        m_pCaption->setText(
+            m_selection.nCode != 0
+                ? ToQString(StationCaption(m_selection.strLeaf, m_selection.strParent))
+                : m_strProjectCaption);
     }
 
     // Hides what does not match; the tree's items and order stay the library's.
@@ -100,6 +106,7 @@ class CProjPage1 : public CBoundPage {
     QTreeWidget* m_pTree;
     CTreeWidgetCtrl m_tree;
     QLabel* m_pCaption;
+    QString m_strProjectCaption;
     TreeSelection m_selection;
 };
 

@@ -162,6 +162,10 @@ HTREEITEM FindItemWithData(const CTreeCtrl& tree, HTREEITEM first, std::intptr_t
 
 std::span<const GeneralDataRow> GeneralDataFields() { return kFields; }
 
+std::string StationCaption(const std::string& city, const std::string& region) {
+    return StrFormat("Current Weather Station: %s, %s", city.c_str(), region.c_str());
+}
+
 CGeneralDataValues FillGeneralData(const CQuarnDoc& doc) {
     CGeneralDataValues v;
     const UnitSystem units = InputUnitSystem(doc);
@@ -169,8 +173,7 @@ CGeneralDataValues FillGeneralData(const CQuarnDoc& doc) {
 
     // The captions of the trees and the unit texts. The station index handed over is cleared
     // again by the page's initialisation (nothing selected in the fresh tree).
-    v.strStationCaption = StrFormat("Current Weather Station: %s, %s", doc.m_strCityName.c_str(),
-                                    doc.m_strCityRegion.c_str());
+    v.strStationCaption = StationCaption(doc.m_strCityName, doc.m_strCityRegion);
     v.strWallGroupCaption = StrFormat("\tCurrent Wall Construction Group:\n%s\n%s",
                                       doc.m_strWallGroup1.c_str(), doc.m_strWallGroup2.c_str());
     v.nCurrentWallGroup = doc.m_nWallGroup;

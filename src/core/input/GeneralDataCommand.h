@@ -136,6 +136,9 @@ std::span<const GeneralDataRow> GeneralDataFields();
 // What the command puts into the pages before the wizard shows them.
 CGeneralDataValues FillGeneralData(const CQuarnDoc& doc);
 
+// "Current Weather Station: %s, %s", for the project's station and for one just picked.
+std::string StationCaption(const std::string& city, const std::string& region);
+
 // The pages' checks in page order, as Finish makes them; the first field at fault.
 InputResult ValidateGeneralData(const CGeneralDataValues& values);
 // The same checks for one page's fields only (the fields of the other pages are not looked
