@@ -423,6 +423,34 @@ class WizardPagesTest : public QObject {
         QCOMPARE(LabelText(*p12, "strVolumeUnit"), QString("Cu Meter"));
     }
 
+    // The hooded and unhooded groups put their rating boxes and units under each other, with
+    // either unit system and at any width the page is given.
+    void page10RatingColumnsLineUp() {
+        for (const bool metric : {false, true}) {
+            auto p = MakePage(10);
+            p->LoadValues(metric ? MetricSample() : Sample());
+            for (const int width : {0, 1200}) {
+                p->resize(p->sizeHint().expandedTo(QSize(width, 0)));
+                p->show();
+                QApplication::processEvents();
+                auto left = [&](const char* name) {
+                    return Box(*p, name)->mapTo(p.get(), QPoint()).x();
+                };
+                QCOMPARE(left("m_dUnhoodedElecBtuh"), left("m_dHoodedElecBtuh"));
+                QCOMPARE(left("m_dUnhoodedGasBtuh"), left("m_dHoodedElecBtuh"));
+                QCOMPARE(left("m_dHoodedGasBtuh"), left("m_dHoodedElecBtuh"));
+                QCOMPARE(Box(*p, "m_dUnhoodedElecBtuh")->width(),
+                         Box(*p, "m_dHoodedElecBtuh")->width());
+                QCOMPARE(left("strUnhoodedElecUnit"), left("strHoodedElecUnit"));
+                QCOMPARE(left("strUnhoodedGasUnit"), left("strHoodedElecUnit"));
+                // The unit stays next to its box.
+                QVERIFY(left("strHoodedElecUnit") - left("m_dHoodedElecBtuh") -
+                            Box(*p, "m_dHoodedElecBtuh")->width() <=
+                        12);
+            }
+        }
+    }
+
     void radioTexts() {
         auto p9 = MakePage(9);
         QCOMPARE(RadioText(*p9, "m_nOccupancyHoursSel", 0), QString("2 Hours"));

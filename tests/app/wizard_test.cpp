@@ -419,6 +419,21 @@ class WizardTest : public QObject {
         tree->setCurrentItem(station);
         SaveSheetScreenshot(sheet, 101);
         QCOMPARE(caption->text(), QString("Current Weather Station: Denver AP, Colorado"));
+        // The highlight lies on the text, not on the branch lines left of it nor on the rest
+        // of the column, which the longest station shown makes wide.
+        tree->scrollToItem(station);
+        const QRect item = tree->visualItemRect(station);
+        const QImage shown = tree->viewport()->grab().toImage();
+        const int y = item.center().y();
+        const QRgb highlight = shown.pixel(item.left() + 1, y);
+        QVERIFY(highlight == tree->palette().color(QPalette::Active, QPalette::Highlight).rgb() ||
+                highlight == tree->palette().color(QPalette::Inactive, QPalette::Highlight).rgb());
+        const int textEnd = item.left() + tree->fontMetrics().horizontalAdvance("Denver AP") + 8;
+        QVERIFY(item.width() > textEnd - item.left() + 10);  // "Colorado Plains Regional"
+        QVERIFY(highlight != shown.pixel(item.left() - 12, y));
+        QVERIFY(highlight != shown.pixel(item.left() - 40, y));
+        QVERIFY(highlight != shown.pixel(textEnd + 4, y));
+        QVERIFY(highlight != shown.pixel(item.right() - 2, y));
 
         // A station picked with the keyboard after a search.
         sheet.Page(1)->findChild<QLineEdit*>("stationSearch")->setText("kalgoorlie");

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <initializer_list>
 
 #include "AppStrings.h"
 #include "NumEdit.h"
@@ -170,7 +171,8 @@ class CProjPage10 : public CColumnPage {
         hoodedLayout->addWidget(
             HoursBox("Total Operational Hours of Hooded Appliances", "m_nHoodedHoursSel"));
         QGridLayout* hoodedGrid = RatingGrid();
-        hoodedGrid->addWidget(new QLabel("Manufacturer's Input Rating", hooded), 0, 1, 1, 2);
+        auto* heading = new QLabel("Manufacturer's Input Rating", hooded);
+        hoodedGrid->addWidget(heading, 0, 1, 1, 2);
         AddRating(hoodedGrid, 1, "Hooded - Electric or Steam Heated", "m_dHoodedElecBtuh",
                   "strHoodedElecUnit", &CGeneralDataValues::strHoodedElecUnit);
         AddRating(hoodedGrid, 2, "Hooded - Gas Heated", "m_dHoodedGasBtuh", "strHoodedGasUnit",
@@ -191,6 +193,7 @@ class CProjPage10 : public CColumnPage {
         AddRating(unhoodedGrid, 1, "Unhooded - Gas Heated", "m_dUnhoodedGasBtuh",
                   "strUnhoodedGasUnit", &CGeneralDataValues::strUnhoodedGasUnit);
         unhoodedLayout->addLayout(unhoodedGrid);
+        AlignRatingColumns({hoodedGrid, unhoodedGrid}, heading);
         PageLayout()->addWidget(unhooded);
         PageLayout()->addStretch();
     }
@@ -198,8 +201,6 @@ class CProjPage10 : public CColumnPage {
   private:
     static constexpr int kRatingSpacing = 6;
 
-    // The hooded and unhooded ratings sit in two group boxes of the same width; fixed box and
-    // unit columns (set by AddRating) put their boxes under each other.
     static QGridLayout* RatingGrid() {
         auto* grid = new QGridLayout;
         grid->setHorizontalSpacing(kRatingSpacing);
@@ -211,17 +212,24 @@ class CProjPage10 : public CColumnPage {
                    const QString& unitName, std::string CGeneralDataValues::*unit) {
         grid->addWidget(new QLabel(label, this), row, 0);
         CNumEdit* edit = RealBox(field);
+        m_nRatingBoxWidth = edit->maximumWidth();
         grid->addWidget(edit, row, 1);
         grid->addWidget(CaptionLabel(unitName, unit), row, 2);
-        // The unit column also takes what the heading above box and unit needs beyond the
-        // box, so the heading never widens the box column of one group only.
-        const QFontMetrics metrics = fontMetrics();
-        const int box = edit->maximumWidth();
-        const int heading = metrics.horizontalAdvance("Manufacturer's Input Rating");
-        grid->setColumnMinimumWidth(1, box);
-        grid->setColumnMinimumWidth(
-            2, std::max(metrics.horizontalAdvance("Btu/Hr") + 8, heading - box - kRatingSpacing));
     }
+
+    // The two groups are as wide as each other: the same box and unit columns put their boxes
+    // under each other. The unit column takes what the heading over box and unit needs beyond
+    // the box, so the heading never widens the box column of one group only.
+    void AlignRatingColumns(std::initializer_list<QGridLayout*> grids, const QLabel* heading) {
+        const int unit = std::max(fontMetrics().horizontalAdvance("Btu/Hr") + 8,
+                                  heading->sizeHint().width() - m_nRatingBoxWidth - kRatingSpacing);
+        for (QGridLayout* grid : grids) {
+            grid->setColumnMinimumWidth(1, m_nRatingBoxWidth);
+            grid->setColumnMinimumWidth(2, unit);
+        }
+    }
+
+    int m_nRatingBoxWidth = 0;
 };
 
 class CProjPage11 : public CColumnPage {
