@@ -325,7 +325,7 @@ class CTextHighlightDelegate : public QStyledItemDelegate {
     }
 };
 
-// Nor the branch lines left of the text.
+// Keeps the highlight off the branch lines left of the text too.
 class CTextSelectionStyle : public QProxyStyle {
   public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
