@@ -4,8 +4,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QShortcut>
 
 #include "GuiMessages.h"
+#include "HelpWindow.h"
 #include "paths/InstallDir.h"
 
 namespace {
@@ -34,6 +36,13 @@ QString HelpTopicPath(const QString& topic) {
     return QDir::cleanPath(QString::fromStdString(g_strInstallDir) + "help/" + page);
 }
 
+QUrl HelpTopicUrl(const QString& topic) {
+    QUrl url = QUrl::fromLocalFile(HelpTopicPath(topic));
+    const QString anchor = topic.section('#', 1);
+    if (!anchor.isEmpty()) url.setFragment(anchor);
+    return url;
+}
+
 bool OpenHelpTopic(QWidget* parent, const QString& topic) {
     const QString path = HelpTopicPath(topic);
     if (!QFileInfo::exists(path)) {
@@ -42,14 +51,23 @@ bool OpenHelpTopic(QWidget* parent, const QString& topic) {
                            .arg(QDir::toNativeSeparators(path)));
         return false;
     }
-    QUrl url = QUrl::fromLocalFile(path);
-    const QString anchor = topic.section('#', 1);
-    if (!anchor.isEmpty()) url.setFragment(anchor);
+    CHelpWindow::Show(HelpTopicUrl(topic));
+    return true;
+}
+
+bool OpenHelpInBrowser(QWidget* parent, const QUrl& url) {
     const bool opened = g_fnHelpOpener ? g_fnHelpOpener(url) : QDesktopServices::openUrl(url);
     if (!opened) {
         Report(parent, QString("The help could not be opened: no web browser was found to "
                                "show\n%1")
-                           .arg(QDir::toNativeSeparators(path)));
+                           .arg(QDir::toNativeSeparators(url.toLocalFile())));
     }
     return opened;
+}
+
+void InstallHelpKey(QWidget* window, std::function<QString()> topic) {
+    auto* key = new QShortcut(QKeySequence::HelpContents, window);
+    key->setContext(Qt::WindowShortcut);
+    QObject::connect(key, &QShortcut::activated, window,
+                     [window, topic = std::move(topic)] { OpenHelpTopic(window, topic()); });
 }
