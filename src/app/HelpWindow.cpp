@@ -125,6 +125,11 @@ CHelpWindow::CHelpWindow() : m_library(QFileInfo(HelpTopicPath(kHelpIndex)).path
     m_browser = new QTextBrowser(this);
     m_browser->setOpenExternalLinks(true);
     m_list = new QListWidget(this);
+    // Long section titles wrap rather than hide their page behind a scroll bar.
+    m_list->setWordWrap(true);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setResizeMode(QListView::Adjust);
+    m_list->setSpacing(1);
     m_listTitle = new QLabel(this);
     auto* side = new QWidget(this);
     auto* sideLayout = new QVBoxLayout(side);
