@@ -25,16 +25,11 @@ QString HelpTopicPath(const QString& topic);
 // The address of a topic: its page file with the anchor as fragment.
 QUrl HelpTopicUrl(const QString& topic);
 
-// Shows a topic in the program's help window; a missing page is reported in a message box.
-// Returns whether the page was shown.
-bool OpenHelpTopic(QWidget* parent, const QString& topic);
-
 // Hands a help page to the user's browser; a failure is reported. Returns whether it opened.
 bool OpenHelpInBrowser(QWidget* parent, const QUrl& url);
 
-// F1 in `window` or any of its children shows the topic `topic` names at that moment (a
-// wizard's topic may depend on its page).
-void InstallHelpKey(QWidget* window, std::function<QString()> topic);
+// Tells the user what went wrong with the help, in a message box unless a test reports.
+void ReportHelpProblem(QWidget* parent, const QString& message);
 
 // What opens a page in the browser and what reports a failure; tests replace them. Empty
 // restores the defaults (QDesktopServices::openUrl and a warning box).

@@ -5,10 +5,12 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
 #include <QTextBrowser>
@@ -17,8 +19,6 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
-
-#include "HelpBrowser.h"
 
 namespace {
 
@@ -247,4 +247,24 @@ void CHelpWindow::FollowModalDialog() {
         setGeometry(geometry);
         show();
     }
+}
+
+bool OpenHelpTopic(QWidget* parent, const QString& topic) {
+    const QString path = HelpTopicPath(topic);
+    if (!QFileInfo::exists(path)) {
+        ReportHelpProblem(parent,
+                          QString("The help page %1 was not found.\n\n"
+                                  "The help is installed with the program in the folder help/.")
+                              .arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    CHelpWindow::Show(HelpTopicUrl(topic));
+    return true;
+}
+
+void InstallHelpKey(QWidget* window, std::function<QString()> topic) {
+    auto* key = new QShortcut(QKeySequence::HelpContents, window);
+    key->setContext(Qt::WindowShortcut);
+    QObject::connect(key, &QShortcut::activated, window,
+                     [window, topic = std::move(topic)] { OpenHelpTopic(window, topic()); });
 }

@@ -4,7 +4,10 @@
 #include <QPointer>
 #include <QString>
 #include <QUrl>
+#include <functional>
 #include <vector>
+
+#include "HelpBrowser.h"
 
 class QAction;
 class QLabel;
@@ -86,3 +89,11 @@ class CHelpWindow : public QMainWindow {
     QAction* m_openInBrowser = nullptr;
     QString m_lastQuery;
 };
+
+// Shows a topic in the program's help window; a missing page is reported in a message box.
+// Returns whether the page was shown.
+bool OpenHelpTopic(QWidget* parent, const QString& topic);
+
+// F1 in `window` or any of its children shows the topic `topic` names at that moment (a
+// wizard's topic may depend on its page).
+void InstallHelpKey(QWidget* window, std::function<QString()> topic);

@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "HelpBrowser.h"
+#include "HelpWindow.h"
 
 namespace {
 // The four radio groups, each bound to its row of the options table.

@@ -14,6 +14,7 @@
 #include "HelpBrowser.h"
 #include "HelpWindow.h"
 #include "OptionsDlg.h"
+#include "dialogs/WallsRoofDlg.h"
 #include "input/GeneralDataCommand.h"
 #include "input/WindowsCommand.h"
 #include "windows/WinSheet.h"
@@ -219,10 +220,18 @@ class HelpTest : public QObject {
             QCOMPARE(CHelpWindow::Instance()->Browser()->source(), HelpTopicUrl(kHelpWindows));
         }
         {
-            RunningApp app;
+            QTemporaryDir folder;
+            RunningApp app({BuildOfficeFile(folder.path())});
             CMainFrame& frame = app.Frame();
             frame.show();
             QVERIFY(frame.ActiveFrame() != nullptr);
+            // A modeless input dialog of the main window answers F1 itself.
+            app.Trigger(cmd::kWallsRoofData);
+            const auto walls = frame.findChildren<CWallsRoofDlg*>();
+            QCOMPARE(walls.size(), 1);
+            PressF1(walls[0]);
+            QCOMPARE(CHelpWindow::Instance()->Browser()->source(), HelpTopicUrl(kHelpWallsRoof));
+            walls[0]->close();
             app.Trigger(cmd::kHelp);
             QCOMPARE(CHelpWindow::Instance()->Browser()->source(), HelpTopicUrl(kHelpViews));
             app.Trigger(cmd::kHelpFinder);

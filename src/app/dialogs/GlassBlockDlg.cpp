@@ -11,7 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "HelpBrowser.h"
+#include "HelpWindow.h"
 #include "document/QuarnDoc.h"
 #include "wizard/NumEdit.h"
 

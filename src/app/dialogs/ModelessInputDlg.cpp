@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "HelpBrowser.h"
+#include "HelpWindow.h"
 #include "document/QuarnDoc.h"
 #include "uvalue/UvalSheet.h"
 #include "wizard/NumEdit.h"

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
-#include "HelpBrowser.h"
+#include "HelpWindow.h"
 #include "UValueResultDlg.h"
 #include "UvalPages.h"
 #include "document/QuarnDoc.h"

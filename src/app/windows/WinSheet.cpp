@@ -1,6 +1,6 @@
 #include "WinSheet.h"
 
-#include "HelpBrowser.h"
+#include "HelpWindow.h"
 #include "WinPage.h"
 #include "document/QuarnDoc.h"
 

@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <array>
 
-#include "HelpBrowser.h"
+#include "HelpWindow.h"
 #include "document/QuarnDoc.h"
 #include "input/ConstructionTrees.h"
 
