@@ -2,7 +2,6 @@
 
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileInfo>
 #include <QMessageBox>
 
 #include "GuiMessages.h"
@@ -11,15 +10,15 @@
 namespace {
 std::function<bool(const QUrl&)> g_fnHelpOpener;
 std::function<void(QWidget*, const QString&)> g_fnHelpReporter;
+}  // namespace
 
-void Report(QWidget* parent, const QString& message) {
+void ReportHelpProblem(QWidget* parent, const QString& message) {
     if (g_fnHelpReporter) {
         g_fnHelpReporter(parent, message);
     } else {
         QMessageBox::warning(parent, kAppTitle, message);
     }
 }
-}  // namespace
 
 void SetHelpOpener(std::function<bool(const QUrl&)> opener) { g_fnHelpOpener = std::move(opener); }
 
@@ -34,22 +33,20 @@ QString HelpTopicPath(const QString& topic) {
     return QDir::cleanPath(QString::fromStdString(g_strInstallDir) + "help/" + page);
 }
 
-bool OpenHelpTopic(QWidget* parent, const QString& topic) {
-    const QString path = HelpTopicPath(topic);
-    if (!QFileInfo::exists(path)) {
-        Report(parent, QString("The help page %1 was not found.\n\n"
-                               "The help is installed with the program in the folder help/.")
-                           .arg(QDir::toNativeSeparators(path)));
-        return false;
-    }
-    QUrl url = QUrl::fromLocalFile(path);
+QUrl HelpTopicUrl(const QString& topic) {
+    QUrl url = QUrl::fromLocalFile(HelpTopicPath(topic));
     const QString anchor = topic.section('#', 1);
     if (!anchor.isEmpty()) url.setFragment(anchor);
+    return url;
+}
+
+bool OpenHelpInBrowser(QWidget* parent, const QUrl& url) {
     const bool opened = g_fnHelpOpener ? g_fnHelpOpener(url) : QDesktopServices::openUrl(url);
     if (!opened) {
-        Report(parent, QString("The help could not be opened: no web browser was found to "
-                               "show\n%1")
-                           .arg(QDir::toNativeSeparators(path)));
+        ReportHelpProblem(parent,
+                          QString("The help could not be opened: no web browser was found to "
+                                  "show\n%1")
+                              .arg(QDir::toNativeSeparators(url.toLocalFile())));
     }
     return opened;
 }

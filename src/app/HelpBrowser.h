@@ -22,11 +22,16 @@ inline constexpr const char* kHelpViews = "views_reports";
 // The page file of a topic (a name above, with or without ".html", optionally "#anchor").
 QString HelpTopicPath(const QString& topic);
 
-// Opens a topic in the user's browser; a missing page or a failed start is reported in a
-// message box. Returns whether the page was handed to the browser.
-bool OpenHelpTopic(QWidget* parent, const QString& topic);
+// The address of a topic: its page file with the anchor as fragment.
+QUrl HelpTopicUrl(const QString& topic);
 
-// What opens the page and what reports a failure; tests replace them. Empty restores the
-// defaults (QDesktopServices::openUrl and a warning box).
+// Hands a help page to the user's browser; a failure is reported. Returns whether it opened.
+bool OpenHelpInBrowser(QWidget* parent, const QUrl& url);
+
+// Tells the user what went wrong with the help, in a message box unless a test reports.
+void ReportHelpProblem(QWidget* parent, const QString& message);
+
+// What opens a page in the browser and what reports a failure; tests replace them. Empty
+// restores the defaults (QDesktopServices::openUrl and a warning box).
 void SetHelpOpener(std::function<bool(const QUrl&)> opener);
 void SetHelpReporter(std::function<void(QWidget*, const QString&)> reporter);

@@ -16,7 +16,7 @@
 #include "ChildFrame.h"
 #include "DocumentHost.h"
 #include "GuiMessages.h"
-#include "HelpBrowser.h"
+#include "HelpWindow.h"
 #include "OptionsDlg.h"
 #include "QuarnView.h"
 #include "SplashScreen.h"

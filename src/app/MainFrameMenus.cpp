@@ -50,7 +50,7 @@ void CMainFrame::BindActions() {
         {cmd::kReadMe, [this] { OnHelp(kHelpReadMe); }},
         {kLicenseAgreementKey, [this] { OnHelp(kHelpReadMe); }},
         {cmd::kAppAbout, [this] { OnAbout(); }},
-        {cmd::kHelp, [this] { OnHelp(kHelpIndex); }},
+        {cmd::kHelp, [this] { OnHelp(ActiveFrame() ? kHelpViews : kHelpIndex); }},
         {cmd::kContextHelp, [] { QWhatsThis::enterWhatsThisMode(); }},
         {cmd::kNextPane, [this] { CyclePane(true); }},
         {cmd::kPrevPane, [this] { CyclePane(false); }},

@@ -7,6 +7,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "HelpWindow.h"
+
 namespace {
 // The four radio groups, each bound to its row of the options table.
 struct OptionGroup {
@@ -50,6 +52,7 @@ COptionsDlg::COptionsDlg(const COptionsValues& values, QWidget* parent) : QDialo
     auto* main = new QVBoxLayout(this);
     main->addLayout(grid);
     main->addWidget(buttons);
+    InstallHelpKey(this, [] { return QString::fromUtf8(kHelpOptions); });
 }
 
 COptionsValues COptionsDlg::Values() const {

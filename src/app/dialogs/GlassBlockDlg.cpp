@@ -11,7 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "HelpBrowser.h"
+#include "HelpWindow.h"
 #include "document/QuarnDoc.h"
 #include "wizard/NumEdit.h"
 
@@ -75,6 +75,7 @@ CGlassBlockDlg::CGlassBlockDlg(const CGlassBlocksValues& values, IUserMessages& 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this,
             [this] { OpenHelpTopic(this, QString::fromUtf8(kHelpGlassBlocks)); });
+    InstallHelpKey(this, [] { return QString::fromUtf8(kHelpGlassBlocks); });
 
     auto* main = new QVBoxLayout(this);
     main->addLayout(fields);

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "HelpBrowser.h"
+#include "HelpWindow.h"
 #include "document/QuarnDoc.h"
 #include "uvalue/UvalSheet.h"
 #include "wizard/NumEdit.h"
@@ -67,6 +67,7 @@ void CModelessInputDlg::SetBody(QLayout* body) {
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this,
             [this] { OpenHelpTopic(this, m_helpTopic); });
+    InstallHelpKey(this, [this] { return QString::fromUtf8(m_helpTopic); });
     auto* main = new QVBoxLayout(this);
     main->addLayout(body);
     main->addWidget(buttons);

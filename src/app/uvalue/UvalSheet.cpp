@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
+#include "HelpWindow.h"
 #include "UValueResultDlg.h"
 #include "UvalPages.h"
 #include "document/QuarnDoc.h"
@@ -37,6 +38,7 @@ CUvalSheet::CUvalSheet(const CQuarnDoc& doc, QWidget* parent)
         m_pages[i]->setMinimumSize(largest);
         setPage(static_cast<int>(i), m_pages[i]);
     }
+    InstallHelpKey(this, [] { return QString::fromUtf8(kHelpUValue); });
 }
 
 bool CUvalSheet::StorePage(int id, bool forward) {

@@ -1,5 +1,6 @@
 #include "WinSheet.h"
 
+#include "HelpWindow.h"
 #include "WinPage.h"
 #include "document/QuarnDoc.h"
 
@@ -18,6 +19,7 @@ CWinSheet::CWinSheet(const CWindowsValues& values, IUserMessages& messages, QWid
         page->Load(m_values.m_aWindows[k], m_values.m_bEnglish, unit, messages);
         setPage(k, page);
     }
+    InstallHelpKey(this, [] { return QString::fromUtf8(kHelpWindows); });
 }
 
 CWindowsValues CWinSheet::Values() const {

@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <array>
 
-#include "HelpBrowser.h"
+#include "HelpWindow.h"
 #include "document/QuarnDoc.h"
 #include "input/ConstructionTrees.h"
 
@@ -44,9 +44,11 @@ CProjSheet::CProjSheet(const CGeneralDataValues& values, QWidget* parent)
     KeepLargestPageSize();
     // Page 13 sends the user to Help for the glass abbreviations.
     SetButtons(true);
-    connect(this, &QWizard::helpRequested, this, [this] {
-        OpenHelpTopic(this, QString(kHelpGeneralData) + (currentId() == 12 ? "#glass" : ""));
-    });
+    const auto topic = [this] {
+        return QString(kHelpGeneralData) + (currentId() == 12 ? "#glass" : "");
+    };
+    connect(this, &QWizard::helpRequested, this, [this, topic] { OpenHelpTopic(this, topic()); });
+    InstallHelpKey(this, topic);
 }
 
 bool CProjSheet::validateCurrentPage() {
