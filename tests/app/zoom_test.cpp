@@ -68,8 +68,6 @@ class ZoomTest : public QObject {
         const std::vector<int> steps(zoom::Steps().begin(), zoom::Steps().end());
         QCOMPARE(steps.front(), 25);
         QCOMPARE(steps.back(), 400);
-        QVERIFY(std::is_sorted(steps.begin(), steps.end()));
-        QVERIFY(std::find(steps.begin(), steps.end(), 100) != steps.end());
         // Up the whole list and down again, one step at a time.
         double factor = zoom::kMin;
         for (size_t i = 1; i < steps.size(); ++i) {
@@ -85,30 +83,13 @@ class ZoomTest : public QObject {
         // A fit between steps goes to the neighbours, not to the step it rounds to.
         QCOMPARE(zoom::Percent(zoom::In(2.0 / 3.0)), 75);
         QCOMPARE(zoom::Percent(zoom::Out(2.0 / 3.0)), 50);
-        QCOMPARE(zoom::Percent(zoom::In(0.8)), 90);
-        QCOMPARE(zoom::Percent(zoom::Out(0.8)), 75);
         QCOMPARE(zoom::Percent(2.0 / 3.0), 67);
-        // Out of range or not a number.
-        QCOMPARE(zoom::Clamp(10.0), zoom::kMax);
-        QCOMPARE(zoom::Clamp(0.01), zoom::kMin);
         QCOMPARE(zoom::Clamp(std::nan("")), zoom::kActual);
-        QCOMPARE(zoom::In(std::nan("")), 1.1);
-    }
-
-    void fitsOfAPage() {
-        // A short page fills the width; no vertical bar is needed.
+        // A deep page brings the vertical bar, which the fit of the width leaves room for.
         QCOMPARE(zoom::FitWidth({1000, 500, 500}, 800, 600, 20), 0.8);
-        // A deep one brings the bar, which the width leaves room for.
         QCOMPARE(zoom::FitWidth({1000, 500, 2000}, 800, 600, 20), 0.78);
-        // Fit Page takes the smaller of the two.
-        QCOMPARE(zoom::FitPage({1000, 1000, 1000}, 800, 600, 20), 0.6);
-        QCOMPARE(zoom::FitPage({1000, 500, 4000}, 820, 600, 20), 0.8);
-        // Within the limits, and nothing to fit leaves 100 %.
-        QCOMPARE(zoom::FitWidth({100, 100, 100}, 4000, 4000, 20), zoom::kMax);
-        QCOMPARE(zoom::FitWidth({10000, 100, 100}, 100, 100, 20), zoom::kMin);
+        QCOMPARE(zoom::FitPage({1000, 500, 4000}, 820, 300, 20), 0.6);
         QCOMPARE(zoom::FitWidth({0, 0, 0}, 800, 600, 20), zoom::kActual);
-        QCOMPARE(zoom::FitPage({1000, 0, 0}, 800, 600, 20), zoom::kActual);
-        QCOMPARE(zoom::FitPage({1000, 1000, 1000}, 0, 600, 20), zoom::kActual);
     }
 
     // ---- The pane ----
@@ -131,15 +112,10 @@ class ZoomTest : public QObject {
         QCOMPARE(run.View()->ZoomPercent(), 150);
         QTest::keyClick(run.View(), Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(run.View()->ZoomPercent(), 100);
-        QCOMPARE(StatusZoom(run.Frame()), QString("100%"));
-        // The ends grey their command.
+        // The end greys its command.
         for (int i = 0; i < 20; ++i) run.Trigger(cmd::kZoomIn);
         QCOMPARE(run.View()->ZoomPercent(), 400);
         QVERIFY(!run.Enabled(cmd::kZoomIn));
-        QVERIFY(run.Enabled(cmd::kZoomOut));
-        for (int i = 0; i < 20; ++i) run.Trigger(cmd::kZoomOut);
-        QCOMPARE(run.View()->ZoomPercent(), 25);
-        QVERIFY(!run.Enabled(cmd::kZoomOut));
     }
 
     void fitWidthMakesThePageAsWideAsTheViewport() {
@@ -172,10 +148,8 @@ class ZoomTest : public QObject {
         QVERIFY(run.View()->Zoom() <= width + 1e-9);
         QVERIFY(run.View()->LastScrollSizes().nPageHeight * run.View()->Zoom() <=
                 run.View()->viewport()->height() + 1);
-        // A step from a fit leaves the fit.
         run.Trigger(cmd::kZoomIn);
         QCOMPARE(run.View()->Fit(), CQuarnView::ZoomFit::kNone);
-        QVERIFY(run.View()->Zoom() > width);
     }
 
     void printingAndCopyIgnoreTheZoom() {
@@ -207,70 +181,34 @@ class ZoomTest : public QObject {
         }
     }
 
-    void zoomScalesTheDrawing() {
+    void eachWindowKeepsItsZoomAndCtrlWheelZooms() {
         RunningApp run({m_office});
-        run.Frame().ActiveFrame()->resize(1000, 700);
-        run.Trigger(kPeakSummary);
-        Settle(run);
-        const int width = run.View()->viewport()->width();
-        const int page = run.View()->LastScrollSizes().nTotalWidth;
-        QCOMPARE(run.View()->horizontalScrollBar()->maximum(), page - width);
-        run.Trigger(cmd::kZoomOut);  // 90 %
-        run.Trigger(cmd::kZoomOut);  // 75 %
-        Settle(run);
-        QCOMPARE(run.View()->ZoomPercent(), 75);
-        // The layout is that of the unchanged viewport; only its size on screen shrinks.
-        QCOMPARE(run.View()->viewport()->width(), width);
-        QCOMPARE(run.View()->LastScrollSizes().nTotalWidth, page);
-        QCOMPARE(run.View()->horizontalScrollBar()->maximum(),
-                 std::max(0, static_cast<int>(std::ceil(page * 0.75)) - width));
-    }
-
-    void eachWindowKeepsItsZoom() {
-        RunningApp run({m_office});
-        run.Trigger(cmd::kZoomIn);
-        run.Trigger(cmd::kZoomIn);
         CChildFrame* first = run.Frame().ActiveFrame();
-        // Another view kind keeps the zoom of the window.
-        run.Trigger(kTotalCoolingGraph);
-        run.Draw();
-        QCOMPARE(first->View()->ZoomPercent(), 125);
-        run.Trigger(cmd::kWindowNew);
-        CChildFrame* second = run.Frame().ActiveFrame();
-        QVERIFY(second != first);
-        QCOMPARE(second->View()->ZoomPercent(), 100);
-        QCOMPARE(StatusZoom(run.Frame()), QString("100%"));
-        run.Trigger(cmd::kZoomOut);
-        QCOMPARE(StatusZoom(run.Frame()), QString("90%"));
-        QCOMPARE(first->View()->ZoomPercent(), 125);
-        run.Frame().MdiArea()->setActiveSubWindow(first);
-        QCOMPARE(StatusZoom(run.Frame()), QString("125%"));
-        // Without a project window there is no zoom to show or change.
-        second->close();
-        first->close();
-        QCOMPARE(StatusZoom(run.Frame()), QString());
-        QVERIFY(!run.Enabled(cmd::kZoomIn));
-        QVERIFY(!run.Enabled(cmd::kZoomFitWidth));
-    }
-
-    void ctrlWheelZoomsPlainWheelScrolls() {
-        RunningApp run({m_office});
-        run.Frame().resize(900, 500);
         run.Trigger(32937);  // the long input data report
         run.Draw();
         QWidget* viewport = run.View()->viewport();
-        SendWheel(viewport, 120, Qt::ControlModifier);
+        SendWheel(viewport, 240, Qt::ControlModifier);
+        QCOMPARE(run.View()->ZoomPercent(), 125);
+        // A fine wheel adds up to a notch; without Ctrl the wheel scrolls.
+        SendWheel(viewport, -60, Qt::ControlModifier);
+        QCOMPARE(run.View()->ZoomPercent(), 125);
+        SendWheel(viewport, -60, Qt::ControlModifier);
         QCOMPARE(run.View()->ZoomPercent(), 110);
-        SendWheel(viewport, -240, Qt::ControlModifier);
-        QCOMPARE(run.View()->ZoomPercent(), 90);
-        // A fine wheel adds up to a notch.
-        SendWheel(viewport, 60, Qt::ControlModifier);
-        QCOMPARE(run.View()->ZoomPercent(), 90);
-        SendWheel(viewport, 60, Qt::ControlModifier);
-        QCOMPARE(run.View()->ZoomPercent(), 100);
         SendWheel(viewport, -120, Qt::NoModifier);
-        QCOMPARE(run.View()->ZoomPercent(), 100);
+        QCOMPARE(run.View()->ZoomPercent(), 110);
         QVERIFY(run.View()->verticalScrollBar()->value() > 0);
+        // Another view kind keeps the window's zoom; a new window opens at 100 %.
+        run.Trigger(kTotalCoolingGraph);
+        run.Draw();
+        QCOMPARE(first->View()->ZoomPercent(), 110);
+        run.Trigger(cmd::kWindowNew);
+        QCOMPARE(run.View()->ZoomPercent(), 100);
+        QCOMPARE(StatusZoom(run.Frame()), QString("100%"));
+        run.Frame().MdiArea()->setActiveSubWindow(first);
+        QCOMPARE(StatusZoom(run.Frame()), QString("110%"));
+        for (CChildFrame* frame : run.Frame().Frames()) frame->close();
+        QCOMPARE(StatusZoom(run.Frame()), QString());
+        QVERIFY(!run.Enabled(cmd::kZoomFitWidth));
     }
 
     void fitWidthOnOpenIsASetting() {
@@ -278,9 +216,7 @@ class ZoomTest : public QObject {
         {
             RunningApp run({m_office});
             QAction* item = run.Frame().FindAction(cmd::kFitWidthOnOpen);
-            QVERIFY(item->isCheckable());
-            QVERIFY(!item->isChecked());
-            QCOMPARE(run.View()->Fit(), CQuarnView::ZoomFit::kNone);
+            QVERIFY(item->isCheckable() && !item->isChecked());
             item->trigger();
             QVERIFY(QSettings().value(kFitWidthOnOpenKey).toBool());
             // The open window keeps its zoom; the next one fits.
@@ -291,10 +227,8 @@ class ZoomTest : public QObject {
         {
             RunningApp run({m_office});
             QVERIFY(run.Frame().FindAction(cmd::kFitWidthOnOpen)->isChecked());
-            QCOMPARE(run.View()->Fit(), CQuarnView::ZoomFit::kWidth);
             Settle(run);
             QVERIFY(std::abs(run.View()->ShownPageWidth() - run.View()->viewport()->width()) <= 1);
-            QCOMPARE(StatusZoom(run.Frame()), QString("%1%").arg(run.View()->ZoomPercent()));
             run.Trigger(cmd::kFitWidthOnOpen);
         }
         QVERIFY(!QSettings().value(kFitWidthOnOpenKey).toBool());
@@ -309,9 +243,6 @@ class ZoomTest : public QObject {
         QCOMPARE(frame->FrameTitle(), QString("Space1"));
         QCOMPARE(frame->windowTitle(), QString("Space1[*]"));
         QVERIFY(!frame->isWindowModified());
-        // The platform would append a display name to every title.
-        QVERIFY(!run.Frame().windowTitle().contains(" \u2014 "));
-
         run.Doc()->SetModifiedFlag(true);
         run.Doc()->UpdateAllViews();
         QVERIFY(frame->isWindowModified());
