@@ -18,6 +18,8 @@ enum class ActionKind {
     kToggle,
     // Keys without a menu item, held by the main window.
     kWindowKey,
+    // Checkable, unchecked at start: its owner sets it from the settings.
+    kCheck,
 };
 
 struct ActionDef {
@@ -78,6 +80,14 @@ const ActionDef kActions[] = {
     {cmd::kContextHelp, "What's This", "", "Shift+F1", ActionKind::kWindowKey},
     {cmd::kNextPane, "Next Pane", "", "F6", ActionKind::kWindowKey},
     {cmd::kPrevPane, "Previous Pane", "", "Shift+F6", ActionKind::kWindowKey},
+    {cmd::kZoomIn, "Zoom &In\tCtrl++", "Enlarge the view shown\nZoom In", "Ctrl++; Ctrl+="},
+    {cmd::kZoomOut, "Zoom &Out\tCtrl+-", "Reduce the view shown\nZoom Out", "Ctrl+-"},
+    {cmd::kZoomActual, "&Actual Size\tCtrl+0", "Show the view at 100 %\nActual Size", "Ctrl+0"},
+    {cmd::kZoomFitWidth, "Fit &Width", "Zoom the page to the width of the window\nFit Width"},
+    {cmd::kZoomFitPage, "Fit &Page", "Zoom the whole page into the window\nFit Page"},
+    {cmd::kFitWidthOnOpen, "Fit Width on Op&en",
+     "Open new windows zoomed to their width instead of at 100 %\nFit Width on Open", nullptr,
+     ActionKind::kCheck},
 };
 
 // Menu and toolbar entries besides command ids.
@@ -109,7 +119,9 @@ const std::vector<MenuDef>& MenuTable() {
         {kMenuBarProject, "&Edit", {cmd::kEditCopy}},
         {kMenuBarProject,
          "&View",
-         {cmd::kViewToolbar, cmd::kViewStatusBar, kSeparator, kViewKindMenus}},
+         {cmd::kViewToolbar, cmd::kViewStatusBar, kSeparator, kViewKindMenus, kSeparator,
+          cmd::kZoomIn, cmd::kZoomOut, cmd::kZoomActual, cmd::kZoomFitWidth, cmd::kZoomFitPage,
+          kSeparator, cmd::kFitWidthOnOpen}},
         {kMenuBarProject,
          "&Project",
          {cmd::kGeneralData, cmd::kGlassWindowsData, cmd::kWallsRoofData, cmd::kGlassBlocksData,
@@ -195,9 +207,9 @@ ActionMap CreateActions(QObject* owner) {
             for (const QString& key : QString(def.pszKeys).split("; ")) keys << QKeySequence(key);
             action->setShortcuts(keys);
         }
-        if (def.kind == ActionKind::kToggle) {
+        if (def.kind == ActionKind::kToggle || def.kind == ActionKind::kCheck) {
             action->setCheckable(true);
-            action->setChecked(true);
+            action->setChecked(def.kind == ActionKind::kToggle);
         }
     }
     for (int i = 0; i < kRecentFileCount; ++i)

@@ -36,6 +36,12 @@ inline constexpr int kOtherBuildingData = 32781;
 inline constexpr int kGlassBlocksData = 32782;
 inline constexpr int kNextPane = 57680;
 inline constexpr int kPrevPane = 57681;
+inline constexpr int kZoomIn = 32940;
+inline constexpr int kZoomOut = 32941;
+inline constexpr int kZoomActual = 32942;
+inline constexpr int kZoomFitWidth = 32943;
+inline constexpr int kZoomFitPage = 32944;
+inline constexpr int kFitWidthOnOpen = 32945;
 }  // namespace cmd
 
 inline constexpr int kRecentFileCount = 4;

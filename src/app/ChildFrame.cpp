@@ -45,7 +45,10 @@ void CChildFrame::UpdateViews() {
     m_pView->viewport()->update();
 }
 
-void CChildFrame::SetFrameTitle(const QString& title) { setWindowTitle(title); }
+void CChildFrame::SetFrameTitle(const QString& title) {
+    m_strTitle = title;
+    setWindowTitle(title + "[*]");
+}
 
 void CChildFrame::NextPane() {
     if (m_pView->hasFocus())

@@ -30,8 +30,10 @@ class CChildFrame : public QMdiSubWindow {
 
     // Both panes redraw from the document.
     void UpdateViews();
-    // "Space1", or "Space1:2" when the document has several windows.
+    // "Space1", or "Space1:2" when the document has several windows; the title bar adds the
+    // platform's mark while the project has unsaved changes (setWindowModified).
     void SetFrameTitle(const QString& title);
+    const QString& FrameTitle() const { return m_strTitle; }
     // Moves the focus to the other pane (F6, Shift+F6).
     void NextPane();
     // Closes without the close request (the save question was asked for the whole document).
@@ -55,4 +57,5 @@ class CChildFrame : public QMdiSubWindow {
     CSummaryView* m_pSummary;
     CQuarnView* m_pView;
     bool m_bAsked = false;
+    QString m_strTitle;
 };

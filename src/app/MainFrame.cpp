@@ -3,11 +3,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMimeData>
 #include <QPageSetupDialog>
 #include <QPrintPreviewDialog>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <map>
 
@@ -21,6 +23,7 @@
 #include "QuarnView.h"
 #include "SplashScreen.h"
 #include "TipsDialog.h"
+#include "ZoomSteps.h"
 #include "dialogs/FloorCeilingDlg.h"
 #include "dialogs/GlassBlockDlg.h"
 #include "dialogs/WallsRoofDlg.h"
@@ -67,15 +70,22 @@ CMainFrame::CMainFrame(IDocumentHost& host) : m_host(host) {
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, [this] {
         UpdateTitles();
         UpdateCommandUI();
+        UpdateZoomStatus();
     });
 
     m_actions = CreateActions(this);
     BindActions();
     CreateMenus();
     CreateToolBar();
+    m_pZoomLabel = new QLabel(this);
+    m_pZoomLabel->setToolTip("Zoom");
+    statusBar()->addPermanentWidget(m_pZoomLabel);
+    FindAction(cmd::kFitWidthOnOpen)
+        ->setChecked(QSettings().value(kFitWidthOnOpenKey, false).toBool());
     statusBar()->showMessage("Ready");
     SwitchMenu(kMenuBarNoProject);
     UpdateCommandUI();
+    UpdateZoomStatus();
 
     CSplashWnd::ShowSplashScreen(this);
 }
@@ -98,8 +108,11 @@ void CMainFrame::UpdateCommandUI() {
     const bool hasDoc = doc != nullptr;
     for (int id : {cmd::kFileClose, cmd::kFileSave, cmd::kFileSaveAs, cmd::kFilePrint,
                    cmd::kFilePrintPreview, cmd::kWindowNew, cmd::kWindowCascade, cmd::kWindowTile,
-                   cmd::kWindowArrange})
+                   cmd::kWindowArrange, cmd::kZoomActual, cmd::kZoomFitWidth, cmd::kZoomFitPage})
         FindAction(id)->setEnabled(hasDoc);
+    const CQuarnView* view = hasDoc ? ActiveFrame()->View() : nullptr;
+    FindAction(cmd::kZoomIn)->setEnabled(view && view->Zoom() < zoom::kMax);
+    FindAction(cmd::kZoomOut)->setEnabled(view && view->Zoom() > zoom::kMin);
     FindAction(cmd::kEditCopy)->setEnabled(hasDoc && doc->m_bCopyAvailable != 0);
     for (const ViewKindInfo& info : AllViewKinds())
         FindAction(info.nCommandId)
@@ -218,6 +231,38 @@ void CMainFrame::OnFilePrint(bool preview) {
     } else {
         frame->View()->Print(m_host.Printer());
     }
+}
+
+void CMainFrame::OnZoom(int commandId) {
+    CChildFrame* frame = ActiveFrame();
+    if (frame == nullptr) return;
+    CQuarnView* view = frame->View();
+    switch (commandId) {
+        case cmd::kZoomIn:
+            view->ZoomIn();
+            break;
+        case cmd::kZoomOut:
+            view->ZoomOut();
+            break;
+        case cmd::kZoomActual:
+            view->ActualSize();
+            break;
+        case cmd::kZoomFitWidth:
+            view->SetFit(CQuarnView::ZoomFit::kWidth);
+            break;
+        case cmd::kZoomFitPage:
+            view->SetFit(CQuarnView::ZoomFit::kPage);
+            break;
+        default:
+            break;
+    }
+    UpdateCommandUI();
+}
+
+void CMainFrame::UpdateZoomStatus() {
+    CChildFrame* frame = ActiveFrame();
+    m_pZoomLabel->setVisible(frame != nullptr);
+    if (frame != nullptr) m_pZoomLabel->setText(QString("%1%").arg(frame->View()->ZoomPercent()));
 }
 
 void CMainFrame::OnPrintSetup() {

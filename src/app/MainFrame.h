@@ -13,9 +13,13 @@ class CQuarnDoc;
 class IDocumentHost;
 class QAction;
 class QCloseEvent;
+class QLabel;
 class QMdiArea;
 class QMenu;
 class QToolBar;
+
+// The settings key of View > Fit Width on Open.
+inline constexpr const char* kFitWidthOnOpenKey = "Settings/FitWidthOnOpen";
 
 // The main window: menu bar (menu 128 without a project window, 129 with one), toolbar, status
 // bar and the area holding the project windows. Every command is a QAction carrying its
@@ -63,6 +67,10 @@ class CMainFrame : public QMainWindow {
     void OnOptions();
     void OnProjectCommand(int commandId);
     void OnFilePrint(bool preview);
+    // Zoom In, Out, Actual Size, Fit Width and Fit Page on the active window's results pane.
+    void OnZoom(int commandId);
+    // The status bar's zoom: the active window's, none without one.
+    void UpdateZoomStatus();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -88,10 +96,13 @@ class CMainFrame : public QMainWindow {
     void OnTipOfTheDay();
     void OnPrintSetup();
     void CyclePane(bool forward);
+    // Each project window's title shows whether its project has unsaved changes.
+    void UpdateModifiedMarks();
 
     IDocumentHost& m_host;
     QMdiArea* m_pMdiArea = nullptr;
     QToolBar* m_pToolBar = nullptr;
+    QLabel* m_pZoomLabel = nullptr;
     ActionMap m_actions;
     std::vector<QMenu*> m_menus128, m_menus129;
     int m_nMenuId = 0;

@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QWhatsThis>
@@ -61,6 +62,11 @@ void CMainFrame::BindActions() {
                    cmd::kGlassBlocksData, cmd::kOtherBuildingData, cmd::kUValue})
         connect(m_actions.value(id), &QAction::triggered, this,
                 [this, id] { OnProjectCommand(id); });
+    for (int id :
+         {cmd::kZoomIn, cmd::kZoomOut, cmd::kZoomActual, cmd::kZoomFitWidth, cmd::kZoomFitPage})
+        connect(m_actions.value(id), &QAction::triggered, this, [this, id] { OnZoom(id); });
+    connect(m_actions.value(cmd::kFitWidthOnOpen), &QAction::toggled, this,
+            [](bool on) { QSettings().setValue(kFitWidthOnOpenKey, on); });
     for (int i = 0; i < kRecentFileCount; ++i) {
         connect(m_actions.value(cmd::kFileMru1 + i), &QAction::triggered, this, [this, i] {
             const QStringList files = m_host.RecentFiles();

@@ -12,13 +12,20 @@
 #include "GuiMessages.h"
 #include "MainFrame.h"
 #include "QuarnView.h"
+#include "document/QuarnDoc.h"
 
 CChildFrame* CMainFrame::CreateChildFrame(CQuarnDoc& doc) {
     auto* frame = new CChildFrame(doc);
     connect(frame, &CChildFrame::CloseRequested, this, &CMainFrame::OnFrameCloseRequested);
     connect(frame, &CChildFrame::Closed, this, &CMainFrame::OnFrameClosed);
     connect(frame, &CChildFrame::Destroying, this, &CMainFrame::OnFrameDestroyed);
-    connect(frame->View(), &CQuarnView::Drawn, this, &CMainFrame::UpdateCommandUI);
+    connect(frame->View(), &CQuarnView::Drawn, this, [this] {
+        UpdateModifiedMarks();
+        UpdateCommandUI();
+    });
+    connect(frame->View(), &CQuarnView::ZoomChanged, this, [this, frame] {
+        if (frame == ActiveFrame()) UpdateZoomStatus();
+    });
     m_frames.push_back(frame);
     m_pMdiArea->addSubWindow(frame);
     // Before the main window is first shown its client area has no size yet.
@@ -29,11 +36,15 @@ CChildFrame* CMainFrame::CreateChildFrame(CQuarnDoc& doc) {
     frame->show();
     frame->Splitter()->setSizes(
         {frame->SummaryWidth(), std::max(100, client.width() - frame->SummaryWidth())});
+    // A new window shows the layout at 100 % unless the user asked for Fit Width.
+    if (FindAction(cmd::kFitWidthOnOpen)->isChecked())
+        frame->View()->SetFit(CQuarnView::ZoomFit::kWidth);
     m_pMdiArea->setActiveSubWindow(frame);
     frame->View()->setFocus();
     SwitchMenu(kMenuBarProject);
     UpdateTitles();
     UpdateCommandUI();
+    UpdateZoomStatus();
     return frame;
 }
 
@@ -55,6 +66,7 @@ void CMainFrame::CloseFramesOf(CQuarnDoc& doc) {
 void CMainFrame::UpdateViewsOf(const CQuarnDoc* doc) {
     for (CChildFrame* frame : m_frames)
         if (&frame->Document() == doc) frame->UpdateViews();
+    UpdateModifiedMarks();
     UpdateCommandUI();
 }
 
@@ -67,9 +79,14 @@ void CMainFrame::UpdateTitles() {
         if (counts[doc] > 1) title += QString(":%1").arg(++numbers[doc]);
         frame->SetFrameTitle(title);
     }
+    UpdateModifiedMarks();
     CChildFrame* active = ActiveFrame();
-    setWindowTitle(active ? QString("%1 - %2").arg(kAppTitle, active->windowTitle())
+    setWindowTitle(active ? QString("%1 - %2").arg(kAppTitle, active->FrameTitle())
                           : QString(kAppTitle));
+}
+
+void CMainFrame::UpdateModifiedMarks() {
+    for (CChildFrame* frame : m_frames) frame->setWindowModified(frame->Document().IsModified());
 }
 
 void CMainFrame::OnFrameCloseRequested(CChildFrame* frame, QCloseEvent* event) {

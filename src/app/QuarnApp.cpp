@@ -35,7 +35,8 @@ bool CQuarnApp::InitInstance(const QStringList& arguments) {
     // 3. The profile settings and the recent files.
     QApplication::setOrganizationName(kSettingsOrganization);
     QApplication::setApplicationName(kSettingsApplication);
-    QApplication::setApplicationDisplayName(kAppTitle);
+    // No display name: the platform would append it to every window title, and the main
+    // window's title names the program already.
     m_pSettings = std::make_unique<QSettings>(kSettingsOrganization, kSettingsApplication);
     LoadRecentFiles();
 

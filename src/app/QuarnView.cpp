@@ -1,14 +1,19 @@
 #include "QuarnView.h"
 
+#include <QGestureEvent>
 #include <QKeyEvent>
+#include <QNativeGestureEvent>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 
 #include "QPainterCanvas.h"
+#include "ZoomSteps.h"
 #include "document/QuarnDoc.h"
 #include "views/ViewDrawing.h"
 #include "views/ViewKinds.h"
@@ -17,11 +22,18 @@ namespace {
 // Printed pages: the fixed print layout centred across the paper, a little below its top.
 constexpr int kPrintMarginY = 30;
 constexpr int kInputDataPages = 3;
+// One notch of a mouse wheel, in eighths of a degree.
+constexpr int kWheelNotch = 120;
+// A fit that moves the scroll bars changes the viewport, and with it the layout: a few passes
+// settle it.
+constexpr int kFitPasses = 3;
 
-void SetBar(QScrollBar* bar, int total, int client, int page, int line) {
-    bar->setRange(0, std::max(0, total - client));
-    bar->setPageStep(page > 0 ? page : std::max(1, total / 10));
-    bar->setSingleStep(line > 0 ? line : std::max(1, total / 100));
+void SetBar(QScrollBar* bar, int total, int client, int page, int line, double zoom) {
+    const auto scaled = [zoom](int value) { return static_cast<int>(std::ceil(value * zoom)); };
+    const int shown = scaled(total);
+    bar->setRange(0, std::max(0, shown - client));
+    bar->setPageStep(page > 0 ? std::max(1, scaled(page)) : std::max(1, shown / 10));
+    bar->setSingleStep(line > 0 ? std::max(1, scaled(line)) : std::max(1, shown / 100));
 }
 }  // namespace
 
@@ -30,6 +42,7 @@ CQuarnView::CQuarnView(CQuarnDoc& doc, QWidget* parent) : QAbstractScrollArea(pa
     viewport()->setAutoFillBackground(false);
     setFrameShape(QFrame::NoFrame);
     ApplyScrollSizes(m_sizes);
+    viewport()->grabGesture(Qt::PinchGesture);
 }
 
 int CQuarnView::PageCount() const {
@@ -37,11 +50,29 @@ int CQuarnView::PageCount() const {
 }
 
 void CQuarnView::paintEvent(QPaintEvent*) {
+    const int before = ZoomPercent();
+    for (int pass = 0; pass < kFitPasses; ++pass) {
+        const QSize viewportSize = viewport()->size();
+        const double zoom = m_zoom;
+        DrawOnce();
+        if (m_fit == ZoomFit::kNone) break;
+        m_zoom = FitZoom();
+        ApplyScrollSizes(m_sizes);
+        if (viewport()->size() == viewportSize && m_zoom == zoom) break;
+    }
+    if (ZoomPercent() != before) emit ZoomChanged(ZoomPercent());
+    emit Drawn();
+}
+
+void CQuarnView::DrawOnce() {
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), Qt::white);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    CQPainterCanvas canvas(painter, false, false, -horizontalScrollBar()->value(),
-                           -verticalScrollBar()->value());
+    // The drawing keeps its logical units; the painter scales them, so text and lines grow
+    // together and the layout stays that of 100 %.
+    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    painter.scale(m_zoom, m_zoom);
+    CQPainterCanvas canvas(painter, false, false);
     ViewPage page;
     page.nClientWidth = viewport()->width();
     page.nClientHeight = viewport()->height();
@@ -50,15 +81,93 @@ void CQuarnView::paintEvent(QPaintEvent*) {
     painter.end();
     ShowViewKind(m_doc, kind, drawn);
     ApplyScrollSizes(drawn.sizes);
-    emit Drawn();
 }
 
 void CQuarnView::ApplyScrollSizes(const ScrollSizes& sizes) {
     m_sizes = sizes;
     SetBar(horizontalScrollBar(), sizes.nTotalWidth, viewport()->width(), sizes.nPageWidth,
-           sizes.nLineWidth);
+           sizes.nLineWidth, m_zoom);
     SetBar(verticalScrollBar(), sizes.nTotalHeight, viewport()->height(), sizes.nPageHeight,
-           sizes.nLineHeight);
+           sizes.nLineHeight, m_zoom);
+}
+
+int CQuarnView::ZoomPercent() const { return zoom::Percent(m_zoom); }
+
+double CQuarnView::FitZoom() const {
+    const QSize area = maximumViewportSize();
+    const zoom::Extent extent{m_sizes.nTotalWidth, m_sizes.nPageHeight, m_sizes.nTotalHeight};
+    const int bar = verticalScrollBar()->sizeHint().width();
+    return m_fit == ZoomFit::kPage ? zoom::FitPage(extent, area.width(), area.height(), bar)
+                                   : zoom::FitWidth(extent, area.width(), area.height(), bar);
+}
+
+void CQuarnView::SetZoom(double factor, QPointF anchor) {
+    m_fit = ZoomFit::kNone;
+    const double zoom = zoom::Clamp(factor);
+    if (zoom == m_zoom) return;
+    QScrollBar* h = horizontalScrollBar();
+    QScrollBar* v = verticalScrollBar();
+    const QPointF logical = (QPointF(h->value(), v->value()) + anchor) / m_zoom;
+    m_zoom = zoom;
+    ApplyScrollSizes(m_sizes);
+    h->setValue(static_cast<int>(std::lround(logical.x() * m_zoom - anchor.x())));
+    v->setValue(static_cast<int>(std::lround(logical.y() * m_zoom - anchor.y())));
+    viewport()->update();
+    emit ZoomChanged(ZoomPercent());
+}
+
+void CQuarnView::ZoomIn() { SetZoom(zoom::In(m_zoom)); }
+
+void CQuarnView::ZoomOut() { SetZoom(zoom::Out(m_zoom)); }
+
+void CQuarnView::ActualSize() { SetZoom(zoom::kActual); }
+
+void CQuarnView::SetFit(ZoomFit fit) {
+    m_fit = fit;
+    if (fit == ZoomFit::kNone) return;
+    const int before = ZoomPercent();
+    m_zoom = FitZoom();
+    ApplyScrollSizes(m_sizes);
+    horizontalScrollBar()->setValue(0);
+    viewport()->update();
+    if (ZoomPercent() != before) emit ZoomChanged(ZoomPercent());
+}
+
+void CQuarnView::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        m_wheelTurn = 0;
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    // Ctrl+wheel zooms a step per notch about the mouse; fine wheels add up to a notch.
+    m_wheelTurn += event->angleDelta().y();
+    while (std::abs(m_wheelTurn) >= kWheelNotch) {
+        const bool in = m_wheelTurn > 0;
+        m_wheelTurn += in ? -kWheelNotch : kWheelNotch;
+        SetZoom(in ? zoom::In(m_zoom) : zoom::Out(m_zoom), event->position());
+    }
+    event->accept();
+}
+
+bool CQuarnView::viewportEvent(QEvent* event) {
+    // Pinching scales continuously about the fingers, within the same limits.
+    if (event->type() == QEvent::NativeGesture) {
+        auto* gesture = static_cast<QNativeGestureEvent*>(event);
+        if (gesture->gestureType() == Qt::ZoomNativeGesture) {
+            SetZoom(m_zoom * (1.0 + gesture->value()), gesture->position());
+            return true;
+        }
+    } else if (event->type() == QEvent::Gesture) {
+        auto* gestures = static_cast<QGestureEvent*>(event);
+        if (auto* pinch = static_cast<QPinchGesture*>(gestures->gesture(Qt::PinchGesture))) {
+            if (pinch->changeFlags() & QPinchGesture::ScaleFactorChanged)
+                SetZoom(m_zoom * pinch->scaleFactor(),
+                        viewport()->mapFromGlobal(pinch->centerPoint()));
+            gestures->accept(pinch);
+            return true;
+        }
+    }
+    return QAbstractScrollArea::viewportEvent(event);
 }
 
 void CQuarnView::resizeEvent(QResizeEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QPointF>
 
 #include "draw/Canvas.h"
 
@@ -10,7 +11,9 @@ class QPrinter;
 class QPrintPreviewDialog;
 
 // The results pane: draws the document's current view kind through the core's drawing code,
-// one logical unit (0.01 inch) to one pixel, scrolled by the sizes the drawing asks for.
+// one logical unit (0.01 inch) to one pixel times the pane's zoom, scrolled by the sizes the
+// drawing asks for. The zoom scales the drawing only: its layout, printing and the copy text
+// are those of 100 %.
 class CQuarnView : public QAbstractScrollArea {
     Q_OBJECT
 
@@ -32,9 +35,28 @@ class CQuarnView : public QAbstractScrollArea {
     // The pages a print of the current kind has: 3 for the input data report, else 1.
     int PageCount() const;
 
+    // What the zoom follows: a chosen factor, or the viewport as it is resized.
+    enum class ZoomFit { kNone, kWidth, kPage };
+
+    // The zoom factor (1.0 = 100 %) and how it was chosen.
+    double Zoom() const { return m_zoom; }
+    int ZoomPercent() const;
+    ZoomFit Fit() const { return m_fit; }
+    // A chosen factor, kept within 25 %..400 %; the point at anchor (viewport pixels) stays
+    // where it is.
+    void SetZoom(double factor, QPointF anchor = QPointF());
+    void ZoomIn();
+    void ZoomOut();
+    void ActualSize();
+    // The zoom that fits the page, kept as the pane is resized until another zoom is chosen.
+    void SetFit(ZoomFit fit);
+    // The page's width on screen, pixels.
+    double ShownPageWidth() const { return m_sizes.nTotalWidth * m_zoom; }
+
   signals:
     // After every paint: the document's copy text and availability may have changed.
     void Drawn();
+    void ZoomChanged(int percent);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,12 +65,22 @@ class CQuarnView : public QAbstractScrollArea {
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
   private:
     void ApplyScrollSizes(const ScrollSizes& sizes);
     void SetActive(bool active);
+    // One drawing of the current kind onto the viewport at the current zoom.
+    void DrawOnce();
+    // The factor the fit asks for with the last drawing's sizes.
+    double FitZoom() const;
 
     CQuarnDoc& m_doc;
     ScrollSizes m_sizes{100, 100, 0, 0, 0, 0};
     bool m_bActive = false;
+    double m_zoom = 1.0;
+    ZoomFit m_fit = ZoomFit::kNone;
+    // Wheel turns with Ctrl held, in eighths of a degree, until they make a whole notch.
+    int m_wheelTurn = 0;
 };

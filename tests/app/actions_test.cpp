@@ -41,7 +41,7 @@ class ActionsTest : public QObject {
                                                .arg(it.key())));
             }
         }
-        QCOMPARE(keys.size(), size_t(10));
+        QCOMPARE(keys.size(), size_t(14));
     }
 
     // Each menu item and button is a command of the table, carrying its id.

@@ -54,7 +54,7 @@ class ShellTest : public QObject {
         QVERIFY(doc != nullptr);
         QCOMPARE(doc->m_nViewKind, kTotalCoolingTableKind);
         QCOMPARE(QString::fromStdString(doc->GetPathName()), m_office);
-        QCOMPARE(run.Frame().ActiveFrame()->windowTitle(), QString("office.Spc"));
+        QCOMPARE(run.Frame().ActiveFrame()->FrameTitle(), QString("office.Spc"));
         QCOMPARE(run.Frame().windowTitle(), QString("Thermavo - office.Spc"));
         QCOMPARE(run.Frame().CurrentMenuId(), 129);
         // The current kind's item and button are greyed, the graph's are not.
@@ -72,10 +72,10 @@ class ShellTest : public QObject {
     void emptyCommandLineStartsANewProject() {
         RunningApp run;
         QVERIFY(run.Doc() != nullptr);
-        QCOMPARE(run.Frame().ActiveFrame()->windowTitle(), QString("Space1"));
+        QCOMPARE(run.Frame().ActiveFrame()->FrameTitle(), QString("Space1"));
         QCOMPARE(run.Doc()->m_nViewKind, kTotalCoolingTableKind);
         run.Trigger(cmd::kFileNew);
-        QCOMPARE(run.Frame().ActiveFrame()->windowTitle(), QString("Space2"));
+        QCOMPARE(run.Frame().ActiveFrame()->FrameTitle(), QString("Space2"));
     }
 
     void projectWindowPlacement() {
@@ -101,12 +101,12 @@ class ShellTest : public QObject {
                                                        "&Tools", "&Window", "&Help"}));
         run.Trigger(cmd::kWindowNew);
         QCOMPARE(run.Frame().Frames().size(), size_t(2));
-        QCOMPARE(run.Frame().Frames()[0]->windowTitle(), QString("Space1:1"));
-        QCOMPARE(run.Frame().Frames()[1]->windowTitle(), QString("Space1:2"));
+        QCOMPARE(run.Frame().Frames()[0]->FrameTitle(), QString("Space1:1"));
+        QCOMPARE(run.Frame().Frames()[1]->FrameTitle(), QString("Space1:2"));
 
         run.Frame().Frames()[0]->close();
         QCOMPARE(run.Frame().CurrentMenuId(), 129);
-        QCOMPARE(run.Frame().Frames()[0]->windowTitle(), QString("Space1"));
+        QCOMPARE(run.Frame().Frames()[0]->FrameTitle(), QString("Space1"));
         run.Frame().Frames()[0]->close();
         QCOMPARE(run.Frame().CurrentMenuId(), 128);
         QCOMPARE(MenuTitles(run.Frame()), QStringList({"&File", "&View", "&Help"}));
@@ -132,9 +132,12 @@ class ShellTest : public QObject {
                  QStringList({"Calculate U-Value", "Options..."}));
         const QStringList view = ItemTexts(MenuNamed(run.Frame(), "&View"));
         QCOMPARE(view.mid(0, 3), QStringList({"&Toolbar", "&Status Bar", "-"}));
-        QCOMPARE(view.mid(3), QStringList({"Cooling Tables", "Cooling Graphs", "-",
-                                           "Heating Report", "-", "Glass Shading Tables",
-                                           "Glass Shading Graphs", "-", "Project Input Data"}));
+        QCOMPARE(view.mid(3, 9), QStringList({"Cooling Tables", "Cooling Graphs", "-",
+                                              "Heating Report", "-", "Glass Shading Tables",
+                                              "Glass Shading Graphs", "-", "Project Input Data"}));
+        QCOMPARE(view.mid(12),
+                 QStringList({"-", "Zoom &In\tCtrl++", "Zoom &Out\tCtrl+-", "&Actual Size\tCtrl+0",
+                              "Fit &Width", "Fit &Page", "-", "Fit Width on Op&en"}));
         QMenu* tables = MenuNamed(run.Frame(), "&View")->actions()[3]->menu();
         QCOMPARE(ItemTexts(tables).mid(0, 3),
                  QStringList({"Peak Cooling Summary", "-", "Total Cooling Load"}));
