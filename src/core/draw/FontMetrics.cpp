@@ -40,7 +40,8 @@ CanvasSize MeasureText(const CanvasFont& font, const std::string& text) {
             if (i + 1 < utf8.size()) code = ((lead & 0x1Fu) << 6) | (utf8[i + 1] & 0x3Fu);
         }
         // Characters beyond Latin-1 are rare in project texts: they count as a digit's width.
-        units += length <= 2 && code < 256 ? face.nAdvance[code] : face.nAdvance['0'];
+        units += length <= 2 && code < 256 ? face.nAdvance[code]
+                                           : face.nAdvance[static_cast<uint8_t>('0')];
         i += length;
     }
     const double scale = Scale(font);
