@@ -94,19 +94,22 @@ struct Layout {
     int displaySize;
     int fontSize;
     bool printing;
+    bool printer = false;  // a real printer turns the rotated caption the other way
 };
 
 std::string Name(const Layout& l) {
     return std::string(l.displaySize == 0 ? "Display Large" : "Display Small") +
            (l.fontSize == 0 ? ", Font Large" : ", Font Small") +
-           (l.printing ? ", print" : ", screen");
+           (l.printer    ? ", printer"
+            : l.printing ? ", print"
+                         : ", screen");
 }
 
 // The faults of one drawing, one line each; empty when it is clean.
 std::vector<std::string> CheckLayout(CQuarnDoc& doc, int kind, const Layout& layout, int page) {
     doc.m_nDisplaySize = layout.displaySize;
     doc.m_nFontSize = layout.fontSize;
-    CRecordingCanvas canvas(layout.printing, false);
+    CRecordingCanvas canvas(layout.printing, layout.printer);
     canvas.UseFontMetrics();
     ViewPage view;
     view.nClientWidth = 1000;  // the command line's screen pane
@@ -144,7 +147,8 @@ void CheckEveryView(CQuarnDoc& doc) {
     for (const ViewKindInfo& info : AllViewKinds()) {
         for (const Layout layout :
              {Layout{0, 0, false}, Layout{0, 1, false}, Layout{1, 0, false}, Layout{1, 1, false},
-              Layout{0, 0, true}, Layout{0, 1, true}, Layout{1, 0, true}, Layout{1, 1, true}}) {
+              Layout{0, 0, true}, Layout{0, 1, true}, Layout{1, 0, true}, Layout{1, 1, true},
+              Layout{0, 0, true, true}}) {
             const int pages = info.nKind == kInputDataReportKind && layout.printing ? 3 : 1;
             for (int page = 1; page <= pages; ++page) {
                 const std::vector<std::string> faults = CheckLayout(doc, info.nKind, layout, page);
