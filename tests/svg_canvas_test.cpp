@@ -31,6 +31,8 @@ TEST(SvgCanvas, TextIsEscapedAlignedAndRotated) {
     EXPECT_NE(svg.find(R"x(text-anchor="start" dominant-baseline="alphabetic")x"),
               std::string::npos);
     EXPECT_NE(svg.find(R"x(transform="rotate(-90 100 40)")x"), std::string::npos);
+    EXPECT_NE(svg.find(R"x(font-family="Arial, 'Liberation Sans', sans-serif")x"),
+              std::string::npos);
     EXPECT_NE(svg.find(R"x(text-decoration="underline")x"), std::string::npos);
 }
 

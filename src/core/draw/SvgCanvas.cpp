@@ -33,6 +33,11 @@ std::string Escape(const std::string& text) {
     return out;
 }
 
+// The face named, then the font whose metrics measured the text where it names Arial.
+std::string Family(const std::string& face) {
+    return face == "Arial" ? "Arial, 'Liberation Sans', sans-serif" : Escape(face);
+}
+
 // Positions to a hundredth of a unit, so the document stays short and stable.
 double Round2(double v) { return std::round(v * 100) / 100; }
 
@@ -85,7 +90,7 @@ void CSvgCanvas::TextOut(int x, int y, const std::string& text) {
     m_body += StrFormat(
         "<text x=\"%g\" y=\"%g\" font-family=\"%s\" font-size=\"%d\" font-weight=\"%d\"%s "
         "text-anchor=\"%s\" dominant-baseline=\"alphabetic\"%s>%s</text>\n",
-        Round2(x + (rotated ? place.dx : 0)), Round2(-y + place.dy), Escape(m_font.strFace).c_str(),
+        Round2(x + (rotated ? place.dx : 0)), Round2(-y + place.dy), Family(m_font.strFace).c_str(),
         FontEmSize(m_font.nHeight), m_font.nWeight,
         m_font.bUnderline ? " text-decoration=\"underline\"" : "", anchor, rotate.c_str(),
         Escape(text).c_str());
