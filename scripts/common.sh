@@ -5,7 +5,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${THERMAVO_BUILD_DIR:-$ROOT/build}"
 
 # Packages every build needs; the test command adds its own.
-BUILD_PACKAGES=(g++ cmake ninja-build nlohmann-json3-dev libcli11-dev qt6-base-dev fonts-liberation)
+BUILD_PACKAGES=(g++ cmake ninja-build nlohmann-json3-dev libcli11-dev qt6-base-dev qt6-svg-dev fonts-liberation)
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev)
 # The sanitizer and fuzzing builds: clang with its sanitizer and libFuzzer runtimes.
 CLANG_PACKAGES=(clang libclang-rt-14-dev llvm)

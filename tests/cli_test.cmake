@@ -216,6 +216,12 @@ if(NOT svg MATCHES "Total Cooling Load - Tons" OR NOT svg MATCHES "</svg>")
   message(FATAL_ERROR "the table SVG lacks its title")
 endif()
 run(TRUE "${CLI}" render "${WORK}/office.Spc" 202 -o "${WORK}/k202.svg" --print --page 3)
+# A graph's SVG carries its rotated value caption and the hour numbers.
+run(TRUE "${CLI}" render "${WORK}/office.Spc" 1 -o "${WORK}/k1.svg")
+file(READ "${WORK}/k1.svg" svg)
+if(NOT svg MATCHES ">Cooling Load" OR NOT svg MATCHES ">24<")
+  message(FATAL_ERROR "the graph SVG lacks its value caption or hour numbers")
+endif()
 execute_process(COMMAND "${CLI}" render "${WORK}/office.Spc" 1 -o "${WORK}/k1.pdf"
                 RESULT_VARIABLE rc ERROR_VARIABLE err)
 if(rc EQUAL 0)

@@ -144,6 +144,7 @@ TEST_F(InputDataReportTest, ScreenPageAndCopyText) {
     doc->m_strProjectName = "Clinic";
     doc->m_dInsideDBHeat = 70.0;
     CRecordingCanvas screen;
+    screen.UseFontMetrics();  // a short name fits the page as it does on screen
     // Display Large: W = client width x 3/2, H = client height x 4.
     const ScrollSizes large = Show(DrawInputDataReport(*doc, screen, ViewPage{1000, 600, 0, 0, 1}));
     EXPECT_EQ(large.nTotalWidth, 1500);

@@ -185,6 +185,7 @@ TEST_F(TableViewTest, FontHeightsPerCase) {
         doc->m_nDisplaySize = c.display;
         doc->m_nFontSize = c.font;
         CRecordingCanvas canvas(c.printing, false);
+        canvas.UseFontMetrics();  // the cells fit their columns as they do on screen
         Draw(canvas);
         const std::vector<Call> texts = TextCalls(canvas);
         CanvasFont title{c.title, 500, true, 0, "Arial"};

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@
 #include <QPdfWriter>
 
 #include "QPainterCanvas.h"
+#endif
+#ifdef THERMAVO_HAVE_QT_SVG
+#include <QSvgGenerator>
 #endif
 
 namespace {
@@ -49,31 +53,80 @@ ViewPage PrintPage(int number) {
     return page;
 }
 
-int RenderSvg(const CQuarnDoc& doc, int kind, const std::string& outPath, bool print,
-              int pageNumber) {
-    CSvgCanvas canvas(print);
+ViewPage SvgPage(bool print, int pageNumber) {
     ViewPage page = print ? PrintPage(pageNumber) : ViewPage{};
     page.nClientWidth = kScreenWidth;
     page.nClientHeight = kScreenHeight;
-    const ScrollSizes sizes = DrawView(doc, kind, canvas, page).sizes;
-    const std::string svg = canvas.Document(print ? kPrintPageWidth : sizes.nPageWidth * 4,
-                                            print ? kPrintPageHeight : sizes.nPageHeight);
+    return page;
+}
+
+// The SVG drawn without Qt: the whole picture and its size.
+std::string PlainSvg(const CQuarnDoc& doc, int kind, bool print, int pageNumber,
+                     CanvasSize* picture = nullptr) {
+    CSvgCanvas canvas(print);
+    const ScrollSizes sizes = DrawView(doc, kind, canvas, SvgPage(print, pageNumber)).sizes;
+    const int width = print ? kPrintPageWidth : sizes.nPageWidth * 4;
+    const int height = print ? kPrintPageHeight : sizes.nPageHeight;
+    if (picture != nullptr) *picture = canvas.PictureSize(width, height);
+    return canvas.Document(width, height);
+}
+
+#ifdef THERMAVO_HAVE_QT
+// Fonts need a GUI application; no display is needed to draw into a file.
+std::unique_ptr<QGuiApplication> MakeOffscreenApplication() {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "thermavo-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+#endif
+
+#ifdef THERMAVO_HAVE_QT_SVG
+// The SVG painted by the same QPainter canvas as the screen and the PDF, so the three share
+// fonts, text extents and positions; the picture has the size the plain SVG would have.
+bool WriteQtSvg(const CQuarnDoc& doc, int kind, const std::string& outPath, bool print,
+                int pageNumber) {
+    CanvasSize picture;
+    PlainSvg(doc, kind, print, pageNumber, &picture);
+    const auto app = MakeOffscreenApplication();
+    QSvgGenerator generator;
+    generator.setFileName(QString::fromStdString(outPath));
+    generator.setResolution(100);
+    generator.setSize(QSize(picture.cx, picture.cy));
+    generator.setViewBox(QRect(0, 0, picture.cx, picture.cy));
+    generator.setTitle(QStringLiteral("Thermavo"));
+    QPainter painter;
+    if (!painter.begin(&generator)) return false;
+    painter.fillRect(QRect(0, 0, picture.cx, picture.cy), Qt::white);
+    CQPainterCanvas canvas(painter, print, false);
+    DrawView(doc, kind, canvas, SvgPage(print, pageNumber));
+    return painter.end();
+}
+#endif
+
+int RenderSvg(const CQuarnDoc& doc, int kind, const std::string& outPath, bool print,
+              int pageNumber) {
+#ifdef THERMAVO_HAVE_QT_SVG
+    if (!WriteQtSvg(doc, kind, outPath, print, pageNumber)) {
+        std::fprintf(stderr, "%s: cannot write the SVG file\n", outPath.c_str());
+        return 1;
+    }
+    return 0;
+#else
+    const std::string svg = PlainSvg(doc, kind, print, pageNumber);
     std::string cause;
     if (!WriteFileAtomically(outPath, std::vector<uint8_t>(svg.begin(), svg.end()), cause)) {
         std::fprintf(stderr, "%s: %s\n", outPath.c_str(), cause.c_str());
         return 1;
     }
     return 0;
+#endif
 }
 
 #ifdef THERMAVO_HAVE_QT
 int RenderPdf(const CQuarnDoc& doc, int kind, const std::string& outPath) {
-    // Fonts need a GUI application; no display is needed for a PDF.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "thermavo-cli";
-    static char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
+    const auto app = MakeOffscreenApplication();
     QPdfWriter writer(QString::fromStdString(outPath));
     writer.setResolution(100);
     writer.setPageLayout(

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "QtText.h"
+#include "draw/FontMetrics.h"
 
 CQPainterCanvas::CQPainterCanvas(QPainter& painter, bool printing, bool printer, int originX,
                                  int originY)
@@ -18,8 +19,7 @@ CQPainterCanvas::CQPainterCanvas(QPainter& painter, bool printing, bool printer,
 
 void CQPainterCanvas::SetFont(const CanvasFont& font) {
     QFont f(QString::fromStdString(font.strFace));
-    // A font height names the whole text cell; the em of Arial is about 1/1.15 of it.
-    f.setPixelSize(std::max(1, static_cast<int>(font.nHeight / 1.15 + 0.5)));
+    f.setPixelSize(FontEmSize(font.nHeight));
     f.setWeight(static_cast<QFont::Weight>(std::clamp(font.nWeight, 100, 900)));
     f.setUnderline(font.bUnderline);
     f.setStyleHint(QFont::SansSerif);
@@ -34,18 +34,12 @@ void CQPainterCanvas::SetPen(const CanvasPen& pen) {
 void CQPainterCanvas::TextOut(int x, int y, const std::string& text) {
     const QString s = ToQString(text);
     const QFontMetricsF metrics(m_painter.font());
-    const unsigned horizontal = m_align & 6u;
-    const unsigned vertical = m_align & 24u;
-    double dx = 0;
-    if (horizontal == kAlignCenter) dx = -metrics.horizontalAdvance(s) / 2;
-    if (horizontal == kAlignRight) dx = -metrics.horizontalAdvance(s);
-    double dy = metrics.ascent();  // top: the reference point is the top of the text
-    if (vertical == kAlignBottom) dy = -metrics.descent();
-    if (vertical == kAlignBaseline) dy = 0;
+    const TextPlacement place = PlaceText(m_align, m_escapement, metrics.horizontalAdvance(s),
+                                          metrics.ascent(), metrics.descent());
     m_painter.save();
     m_painter.translate(Map(x, y));
     if (m_escapement != 0) m_painter.rotate(-m_escapement / 10.0);
-    m_painter.drawText(QPointF(dx, dy), s);
+    m_painter.drawText(QPointF(place.dx, place.dy), s);
     m_painter.restore();
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "draw/Canvas.h"
+#include "draw/FontMetrics.h"
 
 // Records every drawing call, so tests can check positions, texts, fonts and pens.
 class CRecordingCanvas : public ICanvas {
@@ -42,10 +43,13 @@ class CRecordingCanvas : public ICanvas {
     void Rectangle(int left, int top, int right, int bottom) override {
         calls.push_back({Op::kRectangle, left, top, right, bottom, {}, m_font, m_pen, m_align});
     }
-    // A simple metric: every character 0.6 of the font height wide.
+    // A simple metric, every character 0.6 of the font height wide, unless the canvas was told
+    // to measure like the real font (layout checks).
     CanvasSize GetTextExtent(const std::string& text) override {
+        if (m_bFontMetrics) return MeasureText(m_font, text);
         return {static_cast<int>(text.size()) * m_font.nHeight * 6 / 10, m_font.nHeight};
     }
+    void UseFontMetrics() { m_bFontMetrics = true; }
 
     // The texts drawn, in order.
     std::vector<std::string> Texts() const {
@@ -61,6 +65,7 @@ class CRecordingCanvas : public ICanvas {
   private:
     bool m_bPrinting;
     bool m_bPrinter;
+    bool m_bFontMetrics = false;
     CanvasFont m_font;
     CanvasPen m_pen;
     unsigned m_align = 0;

@@ -1,7 +1,9 @@
 #include "draw/SvgCanvas.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "draw/FontMetrics.h"
 #include "text/Encoding.h"
 #include "text/Format.h"
 
@@ -31,8 +33,13 @@ std::string Escape(const std::string& text) {
     return out;
 }
 
-// A font height names the whole text cell; the em of Arial is about 1/1.15 of it.
-int EmSize(int cellHeight) { return std::max(1, static_cast<int>(cellHeight / 1.15 + 0.5)); }
+// The face named, then the font whose metrics measured the text where it names Arial.
+std::string Family(const std::string& face) {
+    return face == "Arial" ? "Arial, 'Liberation Sans', sans-serif" : Escape(face);
+}
+
+// Positions to a hundredth of a unit, so the document stays short and stable.
+double Round2(double v) { return std::round(v * 100) / 100; }
 
 }  // namespace
 
@@ -64,37 +71,43 @@ void CSvgCanvas::Rectangle(int left, int top, int right, int bottom) {
 }
 
 void CSvgCanvas::TextOut(int x, int y, const std::string& text) {
+    const CanvasSize size = MeasureText(m_font, text);
+    const TextPlacement place =
+        PlaceText(m_align, m_font.nEscapement, size.cx, FontAscent(m_font), FontDescent(m_font));
+    // The baseline is placed here, with the font's own metrics, rather than left to the
+    // viewer's idea of text edges; horizontal text keeps its anchor so that the viewer centres
+    // it with the widths it really draws.
     const unsigned horizontal = m_align & 6u;
-    const unsigned vertical = m_align & 24u;
-    const char* anchor = horizontal == kAlignCenter  ? "middle"
-                         : horizontal == kAlignRight ? "end"
-                                                     : "start";
-    const char* baseline = vertical == kAlignBaseline ? "alphabetic"
-                           : vertical == kAlignBottom ? "text-after-edge"
-                                                      : "text-before-edge";
+    const bool rotated = m_font.nEscapement != 0;
+    const char* anchor = rotated                      ? "start"
+                         : horizontal == kAlignCenter ? "middle"
+                         : horizontal == kAlignRight  ? "end"
+                                                      : "start";
     std::string rotate;
-    if (m_font.nEscapement != 0) {
+    if (rotated) {
         rotate = StrFormat(" transform=\"rotate(%g %d %d)\"", -m_font.nEscapement / 10.0, x, -y);
     }
     m_body += StrFormat(
-        "<text x=\"%d\" y=\"%d\" font-family=\"%s\" font-size=\"%d\" font-weight=\"%d\"%s "
-        "text-anchor=\"%s\" dominant-baseline=\"%s\"%s>%s</text>\n",
-        x, -y, Escape(m_font.strFace).c_str(), EmSize(m_font.nHeight), m_font.nWeight,
-        m_font.bUnderline ? " text-decoration=\"underline\"" : "", anchor, baseline, rotate.c_str(),
+        "<text x=\"%g\" y=\"%g\" font-family=\"%s\" font-size=\"%d\" font-weight=\"%d\"%s "
+        "text-anchor=\"%s\" dominant-baseline=\"alphabetic\"%s>%s</text>\n",
+        Round2(x + (rotated ? place.dx : 0)), Round2(-y + place.dy), Family(m_font.strFace).c_str(),
+        FontEmSize(m_font.nHeight), m_font.nWeight,
+        m_font.bUnderline ? " text-decoration=\"underline\"" : "", anchor, rotate.c_str(),
         Escape(text).c_str());
-    const CanvasSize size = GetTextExtent(text);
-    Extend(x + size.cx, y - size.cy);
+    const TextBox box = TextOutBox(m_font, m_align, x, y, text);
+    Extend(static_cast<int>(std::ceil(box.right)), static_cast<int>(std::floor(box.bottom)));
 }
 
-CanvasSize CSvgCanvas::GetTextExtent(const std::string& text) {
-    // Arial averages a little over half its height per character.
-    const int height = std::max(1, m_font.nHeight);
-    return {static_cast<int>(ToUtf8(text).size()) * height * 55 / 100, height};
+CanvasSize CSvgCanvas::GetTextExtent(const std::string& text) { return MeasureText(m_font, text); }
+
+CanvasSize CSvgCanvas::PictureSize(int width, int height) const {
+    return {std::max(width, m_maxX) + 10, std::max(height, -m_minY) + 10};
 }
 
 std::string CSvgCanvas::Document(int width, int height) const {
-    const int w = std::max(width, m_maxX) + 10;
-    const int h = std::max(height, -m_minY) + 10;
+    const CanvasSize picture = PictureSize(width, height);
+    const int w = picture.cx;
+    const int h = picture.cy;
     return StrFormat(
                "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%gin\" height=\"%gin\" "

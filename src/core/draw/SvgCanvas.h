@@ -27,6 +27,8 @@ class CSvgCanvas : public ICanvas {
     // The finished document; the picture covers at least width x height logical units and
     // everything drawn.
     std::string Document(int width, int height) const;
+    // The size of that document's picture, logical units.
+    CanvasSize PictureSize(int width, int height) const;
 
   private:
     void Extend(int x, int y);

@@ -117,6 +117,15 @@ GraphFonts ChooseGraphFonts(int displaySize, int fontSize, bool printing, int wi
     return {};
 }
 
+// The least room between two texts side by side, about a space of the font.
+int Gap(int fontHeight) { return std::max(2, fontHeight / 4); }
+
+// Centred over the frame, or moved left as far as a long line needs to stay on the page.
+int CentreOnPage(ICanvas& canvas, const std::string& text, int xMid, int W) {
+    const int half = (canvas.GetTextExtent(text).cx + 1) / 2;
+    return std::max(half, std::min(xMid, W - half));
+}
+
 CanvasFont GraphFont(int height, int escapement = 0) {
     CanvasFont font;
     font.nHeight = height;
@@ -275,6 +284,7 @@ DrawResult DrawGraph(const CQuarnDoc& doc, int kind, ICanvas& canvas, const View
         canvas.SetPen(kFramePen);
         selectFont(heights.nSmall);
         canvas.SetTextAlign(kAlignRight | kAlignBaseline);
+        int labelWidth = 0;
         for (int k = -scale.nN; k <= scale.nP; ++k) {
             const double value = k * step;
             const int y = valueY(value);
@@ -284,21 +294,41 @@ DrawResult DrawGraph(const CQuarnDoc& doc, int kind, ICanvas& canvas, const View
                 canvas.MoveTo(left, y);
                 canvas.LineTo(right, y);
             }
-            canvas.TextOut(left - 2 * t, y - 4, StrFormat(scale.pszLabelFormat, value));
+            const std::string label = StrFormat(scale.pszLabelFormat, value);
+            labelWidth = std::max(labelWidth, canvas.GetTextExtent(label).cx);
+            canvas.TextOut(left - 2 * t, y - 4, label);
         }
 
+        // The caption hangs from its reference point, so its box ends 0.8u left of the frame,
+        // or further left where long tick values would reach it; reading upwards (on a
+        // printer) it lies on the other side of the point and moves by its own height.
         selectFont(heights.nRotated, rotation);
         canvas.SetTextAlign(kAlignCenter | kAlignBottom);
-        canvas.TextOut(static_cast<int>(left - 0.8 * u), top - plotHeight / 2, axis);
+        const int captionEdge = std::min(static_cast<int>(left - 0.8 * u),
+                                         left - 2 * t - labelWidth - Gap(heights.nSmall));
+        const int captionX =
+            rotation > 0 ? captionEdge - canvas.GetTextExtent(axis).cy : captionEdge;
+        canvas.TextOut(captionX, top - plotHeight / 2, axis);
 
-        selectFont(heights.nSmall);
+        // The hour numbers take the small font unless two-digit numbers would run together at
+        // this pitch; then the largest that keeps them apart.
+        int hourFont = heights.nSmall;
+        selectFont(hourFont);
+        while (heights.bMake && hourFont > 1 &&
+               canvas.GetTextExtent("24").cx + Gap(hourFont) > pitch) {
+            selectFont(--hourFont);
+        }
         canvas.SetTextAlign(kAlignCenter | kAlignTop);
         for (int hour = 1; hour <= 24; ++hour) {
             canvas.MoveTo(hourX(hour), bottom);
             canvas.LineTo(hourX(hour), bottom - t);
             canvas.TextOut(hourX(hour), bottom - 2 * t, StrFormat("%d", hour));
         }
-        canvas.TextOut(xMid, bottom - 6 * t, "Hour of Day (Solar Time)");
+        // Under the hour numbers, and 6t below the frame where they leave room.
+        const int hourCaptionY =
+            std::min(bottom - 6 * t, bottom - 2 * t - canvas.GetTextExtent("24").cy);
+        selectFont(heights.nSmall);
+        canvas.TextOut(xMid, hourCaptionY, "Hour of Day (Solar Time)");
 
         selectFont(heights.nMiddle);
         canvas.SetTextAlign(kAlignCenter | kAlignBottom);
@@ -308,16 +338,24 @@ DrawResult DrawGraph(const CQuarnDoc& doc, int kind, ICanvas& canvas, const View
             caption += StrFormat(" (%d %s not drawn: not a finite number or too large)",
                                  unplotted[chart], unplotted[chart] == 1 ? "value" : "values");
         }
-        canvas.TextOut(xMid, top + 2 * t, caption);
+        canvas.TextOut(CentreOnPage(canvas, caption, xMid, W), top + 2 * t, caption);
 
         selectFont(heights.nLarge);
-        canvas.TextOut(xMid, top + 8 * t, title);
+        canvas.TextOut(CentreOnPage(canvas, title, xMid, W), top + 8 * t, title);
 
         selectFont(heights.nSmall);
         canvas.SetTextAlign(kAlignLeft | kAlignBaseline);
-        const int yLegend = bottom - 12 * t;
+        // 12t below the frame, or lower where the hour caption above it needs the room.
+        const int line = canvas.GetTextExtent("Hour of Day (Solar Time)").cy;
+        const int yLegend = std::min(bottom - 12 * t, hourCaptionY - 2 * line + 4);
+        // Entries two pitches apart, or wider where a month's name would reach the next marker.
+        int nameWidth = 0;
         for (int i = 0; i < 6; ++i) {
-            const int x = left + 5 * pitch + 2 * i * pitch;
+            nameWidth = std::max(nameWidth, canvas.GetTextExtent(kMonthNames[m0 - 1 + i]).cx);
+        }
+        const int entryStep = std::max(2 * pitch, pitch / 2 + nameWidth + Gap(heights.nSmall) + 3);
+        for (int i = 0; i < 6; ++i) {
+            const int x = left + 5 * pitch + i * entryStep;
             canvas.SetPen(kMonthPens[i]);
             DrawMarker(canvas, i, x, yLegend);
             canvas.TextOut(x + pitch / 2, yLegend - 4, kMonthNames[m0 - 1 + i]);

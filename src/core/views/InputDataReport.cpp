@@ -258,7 +258,17 @@ DrawResult DrawInputDataReport(const CQuarnDoc& doc, ICanvas& canvas, const View
     const int R = W - L;
     CReportWriter w(canvas, ReportFontHeight(doc, false, W), L, -u);
     w.Title("Project Input Data", L + (R - L) / 2);
-    WriteGroups(w, groups, 0, groups.size(), ValueColumn(canvas, groups, L, u / 2));
+    const int valueX = ValueColumn(canvas, groups, L, u / 2);
+    WriteGroups(w, groups, 0, groups.size(), valueX);
 
-    return {PageScrollSizes(W, H), DrawResult::Copy::kText, w.CopyText()};
+    // A long name in large letters may run past the page: the page then scrolls that far.
+    int right = 0;
+    for (const Group& group : groups) {
+        for (const ReportLine& line : group) {
+            right = std::max(right, valueX + canvas.GetTextExtent(line.strValue).cx);
+        }
+    }
+    ScrollSizes sizes = PageScrollSizes(W, H);
+    sizes.nTotalWidth = std::max(W, right + L);
+    return {sizes, DrawResult::Copy::kText, w.CopyText()};
 }

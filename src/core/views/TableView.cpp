@@ -117,17 +117,37 @@ DrawResult DrawTable(const CQuarnDoc& doc, int kind, ICanvas& canvas, const View
 
     const double absMax = FindViewExtremes(doc, kind).m_dAbsMax;
     const char* format = CellFormat(absMax);
+    std::string cells[25][13];
+    for (int h = 1; h <= 24; ++h) {
+        for (int k = 0; k <= 12; ++k) {
+            if (k == 0) {
+                cells[h][k] = StrFormat("%.2f", ViewValue(doc, kind, h, 0));
+            } else if (absMax != 0) {
+                cells[h][k] = StrFormat(format, ViewValue(doc, kind, h, k));
+            }
+        }
+    }
+    // The values take the cell font unless the widest would run into its neighbours; then the
+    // largest font that keeps a space between columns.
+    int cellWidth = 0;
+    for (int h = 1; h <= 24; ++h) {
+        for (int k = 0; k <= 12; ++k)
+            cellWidth = std::max(cellWidth, canvas.GetTextExtent(cells[h][k]).cx);
+    }
+    for (int height = heights.nCell;
+         heights.bMake && height > 1 && cellWidth + std::max(2, height / 4) > c;) {
+        selectFont(--height, false);
+        cellWidth = 0;
+        for (int h = 1; h <= 24; ++h) {
+            for (int k = 0; k <= 12; ++k)
+                cellWidth = std::max(cellWidth, canvas.GetTextExtent(cells[h][k]).cx);
+        }
+    }
     for (int h = 1; h <= 24; ++h) {
         const int y = y0 - u - (h * u) / 2 + (-2 * u) / 3;
         for (int k = 0; k <= 12; ++k) {
-            std::string cell;
-            if (k == 0) {
-                cell = StrFormat("%.2f", ViewValue(doc, kind, h, 0));
-            } else if (absMax != 0) {
-                cell = StrFormat(format, ViewValue(doc, kind, h, k));
-            }
-            canvas.TextOut(L + c / 2 + k * c, y, cell);
-            copy += cell;
+            canvas.TextOut(L + c / 2 + k * c, y, cells[h][k]);
+            copy += cells[h][k];
             copy += k < 12 ? "\t" : "\n";
         }
     }
