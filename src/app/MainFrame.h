@@ -96,6 +96,9 @@ class CMainFrame : public QMainWindow {
     void OnTipOfTheDay();
     void OnPrintSetup();
     void CyclePane(bool forward);
+    // Window > Arrange Icons: the minimized project windows in rows along the bottom of the
+    // work area, left to right in the order they were made; the others stay where they are.
+    void ArrangeIcons();
     // Each project window's title shows whether its project has unsaved changes.
     void UpdateModifiedMarks();
 

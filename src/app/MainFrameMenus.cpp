@@ -46,7 +46,7 @@ void CMainFrame::BindActions() {
          }},
         {cmd::kWindowCascade, [this] { m_pMdiArea->cascadeSubWindows(); }},
         {cmd::kWindowTile, [this] { m_pMdiArea->tileSubWindows(); }},
-        {cmd::kWindowArrange, [this] { m_pMdiArea->tileSubWindows(); }},
+        {cmd::kWindowArrange, [this] { ArrangeIcons(); }},
         {cmd::kHelpFinder, [this] { OnHelp(kHelpIndex); }},
         {cmd::kReadMe, [this] { OnHelp(kHelpReadMe); }},
         {kLicenseAgreementKey, [this] { OnHelp(kHelpReadMe); }},

@@ -125,6 +125,26 @@ void CMainFrame::OnFrameDestroyed(CChildFrame* frame) {
     UpdateCommandUI();
 }
 
+void CMainFrame::ArrangeIcons() {
+    const QRect area = m_pMdiArea->viewport()->rect();
+    int x = area.left();
+    int bottom = area.bottom() + 1;
+    int rowHeight = 0;
+    for (CChildFrame* frame : m_frames) {
+        if (!frame->isMinimized()) continue;
+        const QSize size = frame->size();
+        // A full row starts the next one above it.
+        if (x > area.left() && x + size.width() > area.right() + 1) {
+            x = area.left();
+            bottom -= rowHeight;
+            rowHeight = 0;
+        }
+        frame->move(x, bottom - size.height());
+        x += size.width();
+        rowHeight = std::max(rowHeight, size.height());
+    }
+}
+
 CChildFrame* CMainFrame::ActiveFrame() const {
     auto* frame = qobject_cast<CChildFrame*>(m_pMdiArea->currentSubWindow());
     // A frame on its way out no longer counts.
@@ -149,3 +169,4 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     for (CQuarnDoc* doc : m_host.Documents()) CloseFramesOf(*doc);
     event->accept();
 }
+
