@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <vector>
 
+class CGuiMessages;
 class CQuarnDoc;
 class QPrinter;
 
@@ -33,4 +34,6 @@ class IDocumentHost {
     virtual const std::vector<CQuarnDoc*> Documents() const = 0;
     virtual QStringList RecentFiles() const = 0;
     virtual QPrinter& Printer() = 0;
+    // Where messages that belong to no project go.
+    virtual CGuiMessages& Messages() const = 0;
 };

@@ -13,6 +13,8 @@ class CQuarnDoc;
 class IDocumentHost;
 class QAction;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -71,9 +73,14 @@ class CMainFrame : public QMainWindow {
     void OnZoom(int commandId);
     // The status bar's zoom: the active window's, none without one.
     void UpdateZoomStatus();
+    // Files dropped on the window: each project file opens as File Open opens it; the others
+    // are named in one message and left alone.
+    void OpenDroppedFiles(const QStringList& paths);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     // What each command does, by id.

@@ -1,8 +1,14 @@
 // The main window's project windows: making, finding, titling and closing them.
 #include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QLayout>
 #include <QMdiArea>
+#include <QMimeData>
 #include <QSplitter>
+#include <QUrl>
 #include <algorithm>
 #include <map>
 
@@ -170,3 +176,46 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// ---- Dropped files ----
+
+namespace {
+QStringList LocalFiles(const QMimeData* data) {
+    QStringList paths;
+    if (data == nullptr) return paths;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile()) paths << url.toLocalFile();
+    return paths;
+}
+}  // namespace
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!LocalFiles(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QStringList paths = LocalFiles(event->mimeData());
+    if (paths.isEmpty()) return;
+    event->acceptProposedAction();
+    OpenDroppedFiles(paths);
+}
+
+void CMainFrame::OpenDroppedFiles(const QStringList& paths) {
+    QStringList others;
+    for (const QString& path : paths) {
+        // Project files are named *.Spc, but other systems may have changed the case.
+        if (QFileInfo(path).suffix().compare("spc", Qt::CaseInsensitive) == 0)
+            m_host.OpenDocumentFile(path);
+        else
+            others << QDir::toNativeSeparators(path);
+    }
+    if (others.isEmpty()) return;
+    const QString text =
+        others.size() == 1
+            ? QString("%1\nis not a Thermavo project file (.Spc) and was not opened.")
+                  .arg(others.first())
+            : QString(
+                  "These files are not Thermavo project files (.Spc) and were not "
+                  "opened:\n%1")
+                  .arg(others.join('\n'));
+    m_host.Messages().ShowMessage(text.toStdString());
+}

@@ -28,7 +28,7 @@ class CQuarnApp : public QObject, public IDocumentHost {
     bool InitInstance(const QStringList& arguments);
 
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
-    CGuiMessages& Messages() const { return *m_pMessages; }
+    CGuiMessages& Messages() const override { return *m_pMessages; }
     QSettings& Settings() { return *m_pSettings; }
     QPrinter& Printer() override;
 

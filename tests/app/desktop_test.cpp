@@ -1,5 +1,9 @@
-// The main window as a desktop window: arranging minimized project windows.
+// The main window as a desktop window: arranging minimized project windows, and files dropped on
+// it.
+#include <QFile>
 #include <QMdiArea>
+#include <QMimeData>
+#include <QUrl>
 
 #include "AppStrings.h"
 #include "AppTestSupport.h"
@@ -7,7 +11,59 @@
 class DesktopTest : public QObject {
     Q_OBJECT
 
+  private:
+    QTemporaryDir m_files;
+
+    // Drops the files on the main window as the desktop would.
+    static void Drop(CMainFrame& frame, const QStringList& paths) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(&frame, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&frame, &drop);
+    }
+
   private slots:
+    void droppedProjectFilesOpenAndOtherFilesAreNamed() {
+        const QString office = BuildOfficeFile(m_files.path());
+        QVERIFY(!office.isEmpty());
+        // The extension is matched whatever its case.
+        const QString second = m_files.filePath("second.SPC");
+        QVERIFY(QFile::copy(office, second));
+        const QString notes = m_files.filePath("notes.txt");
+        QFile text(notes);
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("not a project\n");
+        text.close();
+
+        RunningApp run;
+        run.Trigger(cmd::kFileClose);
+        QCOMPARE(run.Frame().Frames().size(), size_t(0));
+        run.messages.Clear();  // what the start-up said
+        Drop(run.Frame(), {office, notes, second});
+        if (QTest::currentTestFailed()) return;
+
+        const auto& frames = run.Frame().Frames();
+        QCOMPARE(frames.size(), size_t(2));
+        QCOMPARE(frames[0]->FrameTitle(), QString("office.Spc"));
+        QCOMPARE(frames[1]->FrameTitle(), QString("second.SPC"));
+        QCOMPARE(run.app.RecentFiles().mid(0, 2), QStringList({second, office}));
+        QCOMPARE(run.messages.messages.size(), size_t(1));
+        QVERIFY(QString::fromStdString(run.messages.messages[0]).contains("notes.txt"));
+        QVERIFY(run.messages.fileErrors.empty());
+
+        // Dropping an open project again shows it rather than loading it twice.
+        Drop(run.Frame(), {office});
+        QCOMPARE(run.Frame().Frames().size(), size_t(2));
+        QCOMPARE(run.Frame().ActiveFrame(), frames[0]);
+        QCOMPARE(run.messages.messages.size(), size_t(1));
+    }
+
     void arrangeIconsLinesUpTheMinimizedWindowsAlongTheBottom() {
         RunningApp run;
         run.Frame().resize(1000, 800);
