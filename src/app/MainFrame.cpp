@@ -19,6 +19,7 @@
 #include "DocumentHost.h"
 #include "GuiMessages.h"
 #include "HelpWindow.h"
+#include "LockPanes.h"
 #include "OptionsDlg.h"
 #include "QuarnView.h"
 #include "SplashScreen.h"
@@ -78,6 +79,7 @@ CMainFrame::CMainFrame(IDocumentHost& host) : m_host(host) {
     BindActions();
     CreateMenus();
     CreateToolBar();
+    m_pLockPanes = new CLockPanes(statusBar(), CreatePlatformLockKeySource());
     m_pZoomLabel = new QLabel(this);
     m_pZoomLabel->setToolTip("Zoom");
     statusBar()->addPermanentWidget(m_pZoomLabel);

@@ -8,6 +8,7 @@
 #include "Actions.h"
 
 class CChildFrame;
+class CLockPanes;
 class CModelessInputDlg;
 class CQuarnDoc;
 class IDocumentHost;
@@ -57,6 +58,9 @@ class CMainFrame : public QMainWindow {
     int CurrentMenuId() const { return m_nMenuId; }
     QMenu* HelpMenu() const;
     QToolBar* ToolBar() const { return m_pToolBar; }
+    // The status bar's CAP, NUM and SCRL panes, left of the zoom.
+    CLockPanes* LockPanes() const { return m_pLockPanes; }
+    QLabel* ZoomPane() const { return m_pZoomLabel; }
 
     // Enables and checks the actions by the state of the active project.
     void UpdateCommandUI();
@@ -112,6 +116,7 @@ class CMainFrame : public QMainWindow {
     IDocumentHost& m_host;
     QMdiArea* m_pMdiArea = nullptr;
     QToolBar* m_pToolBar = nullptr;
+    CLockPanes* m_pLockPanes = nullptr;
     QLabel* m_pZoomLabel = nullptr;
     ActionMap m_actions;
     std::vector<QMenu*> m_menus128, m_menus129;

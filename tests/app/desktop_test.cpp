@@ -1,12 +1,25 @@
-// The main window as a desktop window: arranging minimized project windows, and files dropped on
-// it.
+// The main window as a desktop window: arranging minimized project windows, files dropped on
+// it and the lock-key panes of its status bar.
 #include <QFile>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QUrl>
 
 #include "AppStrings.h"
 #include "AppTestSupport.h"
+#include "LockPanes.h"
+
+// Gives whatever state the test puts in it; nothing until then.
+class CFakeLockKeySource : public ILockKeySource {
+  public:
+    explicit CFakeLockKeySource(std::optional<LockKeyState>& state) : m_state(state) {}
+    std::optional<LockKeyState> Read() override { return m_state; }
+
+  private:
+    std::optional<LockKeyState>& m_state;
+};
 
 class DesktopTest : public QObject {
     Q_OBJECT
@@ -62,6 +75,53 @@ class DesktopTest : public QObject {
         QCOMPARE(run.Frame().Frames().size(), size_t(2));
         QCOMPARE(run.Frame().ActiveFrame(), frames[0]);
         QCOMPARE(run.messages.messages.size(), size_t(1));
+    }
+
+    void lockPanesShowTheirTextOnlyWhileTheLockIsOn() {
+        RunningApp run;
+        CLockPanes* panes = run.Frame().LockPanes();
+        auto texts = [panes] {
+            QStringList shown;
+            for (int i = 0; i < CLockPanes::kPaneCount; ++i) shown << panes->Pane(i)->text();
+            return shown;
+        };
+        // The offscreen platform does not tell: blank.
+        QCOMPARE(texts(), QStringList({"", "", ""}));
+
+        std::optional<LockKeyState> state = LockKeyState{true, false, true};
+        panes->SetSource(std::make_unique<CFakeLockKeySource>(state));
+        QCOMPARE(texts(), QStringList({"CAP", "", "SCRL"}));
+        state = LockKeyState{false, true, false};
+        panes->Refresh();
+        QCOMPARE(texts(), QStringList({"", "NUM", ""}));
+        // The state can no longer be read: blank again, not the last state seen.
+        state.reset();
+        panes->Refresh();
+        QCOMPARE(texts(), QStringList({"", "", ""}));
+        // The timer reads it again without being asked.
+        state = LockKeyState{true, true, true};
+        QTRY_COMPARE(texts(), QStringList({"CAP", "NUM", "SCRL"}));
+
+        // Message, the three lock panes, the zoom at the right end.
+        run.Frame().show();
+        QStatusBar* bar = run.Frame().statusBar();
+        QVERIFY(QTest::qWaitForWindowExposed(&run.Frame()));
+        int left = 0;
+        for (QWidget* pane :
+             {static_cast<QWidget*>(panes->Pane(0)), static_cast<QWidget*>(panes->Pane(1)),
+              static_cast<QWidget*>(panes->Pane(2)),
+              static_cast<QWidget*>(run.Frame().ZoomPane())}) {
+            QCOMPARE(pane->parentWidget(), static_cast<QWidget*>(bar));
+            QVERIFY(pane->isVisible());
+            QVERIFY(pane->x() > left);
+            left = pane->x();
+        }
+        // A blank pane keeps its width.
+        const int width = panes->Pane(0)->width();
+        state.reset();
+        panes->Refresh();
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(panes->Pane(0)->width(), width);
     }
 
     void arrangeIconsLinesUpTheMinimizedWindowsAlongTheBottom() {
