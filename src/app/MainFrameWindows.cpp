@@ -196,7 +196,10 @@ void CMainFrame::dropEvent(QDropEvent* event) {
     const QStringList paths = LocalFiles(event->mimeData());
     if (paths.isEmpty()) return;
     event->acceptProposedAction();
-    OpenDroppedFiles(paths);
+    // Opened after the drop has ended: a message box inside it would keep the program the
+    // files came from waiting until the box is closed.
+    QMetaObject::invokeMethod(
+        this, [this, paths] { OpenDroppedFiles(paths); }, Qt::QueuedConnection);
 }
 
 void CMainFrame::OpenDroppedFiles(const QStringList& paths) {

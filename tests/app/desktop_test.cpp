@@ -39,6 +39,9 @@ class DesktopTest : public QObject {
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&frame, &drop);
+        QVERIFY(drop.isAccepted());
+        // The files open once the drop is over.
+        QCoreApplication::sendPostedEvents();
     }
 
   private slots:
