@@ -16,16 +16,7 @@ using Op = CRecordingCanvas::Op;
 
 // The peak of the grand total, as the view finds it before drawing the summary.
 ViewExtremes TotalPeak(const CQuarnDoc& doc) {
-    const PeakResult p = FindPeak([&](int h, int m) { return doc.GetLoadComponent(h, m, 1); });
-    ViewExtremes e;
-    e.m_nMaxMonth = p.nMaxMonth;
-    e.m_nMaxHour = p.nMaxHour;
-    e.m_dMaxValue = p.dMax;
-    e.m_nMinMonth = p.nMinMonth;
-    e.m_nMinHour = p.nMinHour;
-    e.m_dMinValue = p.dMin;
-    e.m_dAbsMax = p.dAbsMax;
-    return e;
+    return ExtremesOf(FindPeak([&](int h, int m) { return doc.GetLoadComponent(h, m, 1); }));
 }
 
 // The line of the copy text that starts with the label, without its "\n".

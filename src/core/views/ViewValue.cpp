@@ -70,9 +70,7 @@ double ViewValue(const CQuarnDocData& doc, int kind, int hour, int month) {
     return 0.0;
 }
 
-ViewExtremes FindViewExtremes(const CQuarnDocData& doc, int kind) {
-    const PeakResult peak =
-        FindPeak([&doc, kind](int hour, int month) { return ViewValue(doc, kind, hour, month); });
+ViewExtremes ExtremesOf(const PeakResult& peak) {
     ViewExtremes e;
     e.m_dMaxValue = peak.dMax;
     e.m_nMaxMonth = peak.nMaxMonth;
@@ -82,4 +80,9 @@ ViewExtremes FindViewExtremes(const CQuarnDocData& doc, int kind) {
     e.m_nMinHour = peak.nMinHour;
     e.m_dAbsMax = peak.dAbsMax;
     return e;
+}
+
+ViewExtremes FindViewExtremes(const CQuarnDocData& doc, int kind) {
+    return ExtremesOf(
+        FindPeak([&doc, kind](int hour, int month) { return ViewValue(doc, kind, hour, month); }));
 }

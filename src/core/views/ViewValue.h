@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "calc/PeakSearch.h"
 #include "document/QuarnDocData.h"
 #include "units/Units.h"
 
@@ -38,3 +39,5 @@ struct ViewExtremes {
 
 // The peak search over ViewValue.
 ViewExtremes FindViewExtremes(const CQuarnDocData& doc, int kind);
+// The same extremes from a search already made.
+ViewExtremes ExtremesOf(const PeakResult& peak);
