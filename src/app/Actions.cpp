@@ -164,6 +164,8 @@ QAction* NewAction(ActionMap& actions, QObject* owner, int id, const QString& te
     action->setData(command != 0 ? command : id);
     const QStringList lines = prompt.split('\n');
     action->setStatusTip(lines.value(0));
+    // Shift+F1 and a click on the button or menu item shows the same prompt.
+    action->setWhatsThis(lines.value(0));
     if (lines.size() > 1) action->setToolTip(lines[1]);
     actions.insert(id, action);
     return action;

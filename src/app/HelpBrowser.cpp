@@ -10,6 +10,7 @@
 namespace {
 std::function<bool(const QUrl&)> g_fnHelpOpener;
 std::function<void(QWidget*, const QString&)> g_fnHelpReporter;
+HelpTopicRecorder g_fnHelpTopicRecorder;
 }  // namespace
 
 void ReportHelpProblem(QWidget* parent, const QString& message) {
@@ -25,6 +26,12 @@ void SetHelpOpener(std::function<bool(const QUrl&)> opener) { g_fnHelpOpener = s
 void SetHelpReporter(std::function<void(QWidget*, const QString&)> reporter) {
     g_fnHelpReporter = std::move(reporter);
 }
+
+void SetHelpTopicRecorder(HelpTopicRecorder recorder) {
+    g_fnHelpTopicRecorder = std::move(recorder);
+}
+
+const HelpTopicRecorder& CurrentHelpTopicRecorder() { return g_fnHelpTopicRecorder; }
 
 QString HelpTopicPath(const QString& topic) {
     QString page = topic.section('#', 0, 0);

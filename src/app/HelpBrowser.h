@@ -35,3 +35,9 @@ void ReportHelpProblem(QWidget* parent, const QString& message);
 // restores the defaults (QDesktopServices::openUrl and a warning box).
 void SetHelpOpener(std::function<bool(const QUrl&)> opener);
 void SetHelpReporter(std::function<void(QWidget*, const QString&)> reporter);
+
+// Where the topics that F1, the Help buttons and the Help menu ask for go instead of the help
+// window; a test records them there. Empty restores the help window.
+using HelpTopicRecorder = std::function<void(const QString& topic)>;
+void SetHelpTopicRecorder(HelpTopicRecorder recorder);
+const HelpTopicRecorder& CurrentHelpTopicRecorder();

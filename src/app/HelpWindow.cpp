@@ -18,6 +18,7 @@
 #include <QTextDocumentFragment>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWhatsThis>
 #include <algorithm>
 
 namespace {
@@ -250,6 +251,10 @@ void CHelpWindow::FollowModalDialog() {
 }
 
 bool OpenHelpTopic(QWidget* parent, const QString& topic) {
+    if (const HelpTopicRecorder& recorder = CurrentHelpTopicRecorder()) {
+        recorder(topic);
+        return true;
+    }
     const QString path = HelpTopicPath(topic);
     if (!QFileInfo::exists(path)) {
         ReportHelpProblem(parent,
@@ -267,4 +272,9 @@ void InstallHelpKey(QWidget* window, std::function<QString()> topic) {
     key->setContext(Qt::WindowShortcut);
     QObject::connect(key, &QShortcut::activated, window,
                      [window, topic = std::move(topic)] { OpenHelpTopic(window, topic()); });
+    // Shift+F1 then a click on a field tells what the field is for.
+    auto* whatsThis = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), window);
+    whatsThis->setContext(Qt::WindowShortcut);
+    QObject::connect(whatsThis, &QShortcut::activated, window,
+                     [] { QWhatsThis::enterWhatsThisMode(); });
 }

@@ -95,5 +95,5 @@ class CHelpWindow : public QMainWindow {
 bool OpenHelpTopic(QWidget* parent, const QString& topic);
 
 // F1 in `window` or any of its children shows the topic `topic` names at that moment (a
-// wizard's topic may depend on its page).
+// wizard's topic may depend on its page); Shift+F1 enters what's-this mode.
 void InstallHelpKey(QWidget* window, std::function<QString()> topic);

@@ -12,10 +12,12 @@
 #include <functional>
 #include <utility>
 
+#include "ContextHelp.h"
 #include "DocumentHost.h"
 #include "HelpBrowser.h"
 #include "MainFrame.h"
 #include "TipsDialog.h"
+#include "document/QuarnDoc.h"
 #include "views/ViewKinds.h"
 
 void CMainFrame::BindActions() {
@@ -51,7 +53,11 @@ void CMainFrame::BindActions() {
         {cmd::kReadMe, [this] { OnHelp(kHelpReadMe); }},
         {kLicenseAgreementKey, [this] { OnHelp(kHelpReadMe); }},
         {cmd::kAppAbout, [this] { OnAbout(); }},
-        {cmd::kHelp, [this] { OnHelp(ActiveFrame() ? kHelpViews : kHelpIndex); }},
+        {cmd::kHelp,
+         [this] {
+             const CQuarnDoc* doc = ActiveDoc();
+             OnHelp(doc != nullptr ? ViewKindTopic(doc->m_nViewKind) : QString(kHelpIndex));
+         }},
         {cmd::kContextHelp, [] { QWhatsThis::enterWhatsThisMode(); }},
         {cmd::kNextPane, [this] { CyclePane(true); }},
         {cmd::kPrevPane, [this] { CyclePane(false); }},
@@ -120,6 +126,7 @@ void CMainFrame::OnInitMenuPopup(QMenu* menu) {
     if (QAction* tip = InsertTipMenuItem(menu, this, [this] { OnTipOfTheDay(); })) {
         tip->setData(cmd::kTipOfTheDay);
         tip->setStatusTip("Display a tip of the day");
+        tip->setWhatsThis(tip->statusTip());
     }
 }
 

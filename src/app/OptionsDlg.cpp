@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ContextHelp.h"
 #include "HelpWindow.h"
 
 namespace {
@@ -34,6 +35,7 @@ COptionsDlg::COptionsDlg(const COptionsValues& values, QWidget* parent) : QDialo
     for (int i = 0; i < 4; ++i) {
         const OptionGroup& group = kGroups[i];
         auto* box = new QGroupBox(group.title, this);
+        box->setObjectName(group.field);
         auto* layout = new QVBoxLayout(box);
         m_groups[i] = new QButtonGroup(this);
         int id = 0;
@@ -53,6 +55,7 @@ COptionsDlg::COptionsDlg(const COptionsValues& values, QWidget* parent) : QDialo
     main->addLayout(grid);
     main->addWidget(buttons);
     InstallHelpKey(this, [] { return QString::fromUtf8(kHelpOptions); });
+    ApplyWhatsThis(this, OptionsWhatsThis());
 }
 
 COptionsValues COptionsDlg::Values() const {

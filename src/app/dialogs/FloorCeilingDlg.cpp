@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ContextHelp.h"
 #include "HelpBrowser.h"
 #include "wizard/NumEdit.h"
 
@@ -117,6 +118,7 @@ CFloorCeilingDlg::CFloorCeilingDlg(CQuarnDoc& doc, QWidget* parent)
     body->addSpacing(6);
     body->addWidget(slab);
     SetBody(body);
+    ApplyWhatsThis(this, FloorCeilingWhatsThis());
 }
 
 CNumEdit* CFloorCeilingDlg::Add(const char* field, int element) {

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ContextHelp.h"
 #include "HelpWindow.h"
 #include "document/QuarnDoc.h"
 #include "wizard/NumEdit.h"
@@ -48,6 +49,7 @@ CGlassBlockDlg::CGlassBlockDlg(const CGlassBlocksValues& values, IUserMessages& 
     }
 
     auto* shadeBox = new QGroupBox(QStringLiteral("For glass blocks"), this);
+    shadeBox->setObjectName(QStringLiteral("m_nGlassBlockShade"));
     auto* shadeLayout = new QVBoxLayout(shadeBox);
     m_pShade = new QButtonGroup(this);
     int id = 0;
@@ -81,6 +83,7 @@ CGlassBlockDlg::CGlassBlockDlg(const CGlassBlocksValues& values, IUserMessages& 
     main->addLayout(fields);
     main->addSpacing(8);
     main->addWidget(buttons);
+    ApplyWhatsThis(this, GlassBlocksWhatsThis());
 }
 
 void CGlassBlockDlg::accept() {

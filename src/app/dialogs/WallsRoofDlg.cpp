@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ContextHelp.h"
 #include "HelpBrowser.h"
 #include "wizard/NumEdit.h"
 
@@ -66,6 +67,7 @@ CWallsRoofDlg::CWallsRoofDlg(CQuarnDoc& doc, QWidget* parent)
     body->addSpacing(6);
     body->addWidget(below);
     SetBody(body);
+    ApplyWhatsThis(this, WallsRoofWhatsThis());
 }
 
 CNumEdit* CWallsRoofDlg::Add(const char* field, int element) {

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
+#include "ContextHelp.h"
 #include "HelpWindow.h"
 #include "UValueResultDlg.h"
 #include "UvalPages.h"
@@ -38,7 +39,8 @@ CUvalSheet::CUvalSheet(const CQuarnDoc& doc, QWidget* parent)
         m_pages[i]->setMinimumSize(largest);
         setPage(static_cast<int>(i), m_pages[i]);
     }
-    InstallHelpKey(this, [] { return QString::fromUtf8(kHelpUValue); });
+    InstallHelpKey(this, [this] { return UValuePageTopic(currentId() + 1); });
+    ApplyWhatsThis(this, UValueWhatsThis());
 }
 
 bool CUvalSheet::StorePage(int id, bool forward) {

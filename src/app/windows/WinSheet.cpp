@@ -1,5 +1,6 @@
 #include "WinSheet.h"
 
+#include "ContextHelp.h"
 #include "HelpWindow.h"
 #include "WinPage.h"
 #include "document/QuarnDoc.h"
@@ -19,7 +20,8 @@ CWinSheet::CWinSheet(const CWindowsValues& values, IUserMessages& messages, QWid
         page->Load(m_values.m_aWindows[k], m_values.m_bEnglish, unit, messages);
         setPage(k, page);
     }
-    InstallHelpKey(this, [] { return QString::fromUtf8(kHelpWindows); });
+    InstallHelpKey(this, [this] { return WindowsPageTopic(currentId() + 1); });
+    ApplyWhatsThis(this, WindowsWhatsThis());
 }
 
 CWindowsValues CWinSheet::Values() const {

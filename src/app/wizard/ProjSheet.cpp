@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <array>
 
+#include "ContextHelp.h"
 #include "HelpWindow.h"
 #include "document/QuarnDoc.h"
 #include "input/ConstructionTrees.h"
@@ -44,11 +45,10 @@ CProjSheet::CProjSheet(const CGeneralDataValues& values, QWidget* parent)
     KeepLargestPageSize();
     // Page 13 sends the user to Help for the glass abbreviations.
     SetButtons(true);
-    const auto topic = [this] {
-        return QString(kHelpGeneralData) + (currentId() == 12 ? "#glass" : "");
-    };
+    const auto topic = [this] { return GeneralDataPageTopic(currentId() + 1); };
     connect(this, &QWizard::helpRequested, this, [this, topic] { OpenHelpTopic(this, topic()); });
     InstallHelpKey(this, topic);
+    ApplyWhatsThis(this, GeneralDataWhatsThis());
 }
 
 bool CProjSheet::validateCurrentPage() {
