@@ -11,6 +11,7 @@
 
 #include "AppStrings.h"
 #include "AppTestSupport.h"
+#include "ContextHelp.h"
 #include "HelpBrowser.h"
 #include "HelpWindow.h"
 #include "OptionsDlg.h"
@@ -195,7 +196,7 @@ class HelpTest : public QObject {
 
         sheet.back();
         sheet.button(QWizard::HelpButton)->click();
-        QCOMPARE(browser->source(), HelpTopicUrl(kHelpGeneralData));
+        QCOMPARE(browser->source(), HelpTopicUrl("general_data#electronic"));
         QVERIFY(m_opened.isEmpty());
         sheet.reject();
         QCOMPARE(CHelpWindow::Instance(), window);
@@ -217,7 +218,8 @@ class HelpTest : public QObject {
             CWinSheet sheet(FillWindows(office.doc), office.doc.Messages());
             sheet.show();
             PressF1(&sheet);
-            QCOMPARE(CHelpWindow::Instance()->Browser()->source(), HelpTopicUrl(kHelpWindows));
+            QCOMPARE(CHelpWindow::Instance()->Browser()->source(),
+                     HelpTopicUrl(WindowsPageTopic(1)));
         }
         {
             QTemporaryDir folder;
@@ -232,8 +234,11 @@ class HelpTest : public QObject {
             PressF1(walls[0]);
             QCOMPARE(CHelpWindow::Instance()->Browser()->source(), HelpTopicUrl(kHelpWallsRoof));
             walls[0]->close();
+            // The main window's topic is the section of the view kind shown.
             app.Trigger(cmd::kHelp);
-            QCOMPARE(CHelpWindow::Instance()->Browser()->source(), HelpTopicUrl(kHelpViews));
+            QCOMPARE(CHelpWindow::Instance()->Browser()->source(),
+                     HelpTopicUrl(ViewKindTopic(app.Doc()->m_nViewKind)));
+            QVERIFY(CHelpWindow::Instance()->Browser()->source().hasFragment());
             app.Trigger(cmd::kHelpFinder);
             QCOMPARE(CHelpWindow::Instance()->Browser()->source(), HelpTopicUrl(kHelpIndex));
         }
