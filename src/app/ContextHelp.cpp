@@ -1,5 +1,6 @@
 #include "ContextHelp.h"
 
+#include <QLabel>
 #include <QRegularExpression>
 #include <QWidget>
 #include <array>
@@ -190,6 +191,8 @@ const WhatsThisText kWindows[] = {
     {"listWindows",
      "The windows of this orientation, one row per description; select a row by its number "
      "in the Type column to edit or remove it."},
+    {"sketch",
+     "A sketch of the window with its side fins and overhang as the fields describe them."},
     {"refresh", "Redraws the sketch of the window from the fields."},
     {"add", "Adds the fields as a new row of the list."},
     {"edit", "Copies the selected row into the fields."},
@@ -338,6 +341,12 @@ QStringList ApplyWhatsThis(QWidget* root, std::span<const WhatsThisText> table) 
         if (key.isEmpty() || found == texts.end()) continue;
         widget->setWhatsThis(QString::fromUtf8(found->second));
         used[key] = true;
+    }
+    // A click on a field's label asks about the field.
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        if (label->buddy() != nullptr && label->whatsThis().isEmpty()) {
+            label->setWhatsThis(label->buddy()->whatsThis());
+        }
     }
     QStringList unused;
     for (const auto& [key, text] : texts) {

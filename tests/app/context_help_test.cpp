@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -229,6 +230,16 @@ class ContextHelpTest : public QObject {
             }
             QCOMPARE(ApplyWhatsThis(dialog.widget.get(), dialog.table), QStringList());
         }
+        // A field's label answers for its field.
+        auto* name = dialogs[0].widget->findChild<QLineEdit*>("projectName");
+        QVERIFY(name != nullptr);
+        int labels = 0;
+        for (QLabel* label : dialogs[0].widget->findChildren<QLabel*>()) {
+            if (label->buddy() != name) continue;
+            ++labels;
+            QCOMPARE(label->whatsThis(), name->whatsThis());
+        }
+        QCOMPARE(labels, 1);
     }
 
     // A click in what's-this mode on a radio button shows its group's sentence: the button

@@ -109,6 +109,7 @@ CWinPage::CWinPage(int orientation, QWidget* parent) : QWizardPage(parent) {
     auto* sketchBox = new QGroupBox(this);
     auto* sketchLayout = new QVBoxLayout(sketchBox);
     m_pSketch = new CWindowSketch(sketchBox);
+    m_pSketch->setObjectName("sketch");
     sketchLayout->addWidget(m_pSketch);
 
     auto* top = new QHBoxLayout;
