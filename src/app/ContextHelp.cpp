@@ -85,7 +85,7 @@ const WhatsThisText kGeneralData[] = {
      "sun."},
     // Page 6
     {"wallTree",
-     "The wall constructions by outer layer: expand a construction and click the leaf whose "
+     "The wall constructions by their main material: expand one and click the leaf whose "
      "layers match the walls; its letter A to G is the wall group."},
     // Page 7
     {"lightOnHour", "The solar hour (1 to 24) at which the lights are turned on."},
