@@ -163,16 +163,16 @@ class ContextHelpTest : public QObject {
         RunningApp app({BuildOfficeFile(folder.path())});
         app.Frame().show();
         QVERIFY(app.Doc() != nullptr);
-        app.Trigger(cmd::kHelp);
-        app.Trigger(FindViewKind(kHeatingReportKind)->nCommandId);
-        app.Trigger(cmd::kHelp);
-        app.Trigger(FindViewKind(1)->nCommandId);
-        app.Trigger(cmd::kHelp);
+        for (int kind : {kHeatingReportKind, kTotalCoolingTableKind, 1}) {
+            app.Trigger(FindViewKind(kind)->nCommandId);
+            QCOMPARE(app.Doc()->m_nViewKind, kind);
+            app.Trigger(cmd::kHelp);
+        }
         app.Trigger(cmd::kHelpFinder);
         app.Trigger(cmd::kFileClose);
         QVERIFY(app.Doc() == nullptr);
         app.Trigger(cmd::kHelp);  // no project: the index
-        QCOMPARE(m_topics, (QStringList{"views_reports#tables", "views_reports#heating",
+        QCOMPARE(m_topics, (QStringList{"views_reports#heating", "views_reports#tables",
                                         "views_reports#graphs", "index", "index"}));
     }
 
