@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
@@ -203,4 +204,75 @@ TEST(CliCommandTable, ArgumentsReachTheirCommands) {
     const CliRun metric = RunCli({"uvalue", "1101=100", "--metric"});
     EXPECT_EQ(metric.nStatus, 0) << metric.strErr;
     EXPECT_TRUE(Contains(metric.strOut, "U-Value: 0.3607 W/(Sq m.C)\n")) << metric.strOut;
+}
+
+namespace {
+
+// The README's entry for a synopsis: the words after it on its line and on the indented lines
+// that follow, up to the next entry or the end of the indented block.
+std::vector<std::string> ReadmeEntryWords(const std::string& readme, const std::string& synopsis) {
+    const std::string lead = "    thermavo-cli " + synopsis;
+    std::istringstream lines(readme);
+    std::vector<std::string> words;
+    bool inEntry = false;
+    for (std::string line; std::getline(lines, line);) {
+        if (!inEntry) {
+            if (line.rfind(lead, 0) == 0 &&
+                (line.size() == lead.size() || line[lead.size()] == ' ')) {
+                inEntry = true;
+                words = Words(line.substr(lead.size()));
+            }
+            continue;
+        }
+        if (line.rfind("    thermavo-cli ", 0) == 0 || line.rfind("     ", 0) != 0) break;
+        for (const std::string& word : Words(line)) words.push_back(word);
+    }
+    return words;
+}
+
+// Whether a synopsis names the option: as a word, or inside brackets or alternatives.
+bool SynopsisNames(const std::string& synopsis, const std::string& name) {
+    for (size_t at = synopsis.find(name); at != std::string::npos;
+         at = synopsis.find(name, at + 1)) {
+        const char before = at == 0 ? ' ' : synopsis[at - 1];
+        const size_t end = at + name.size();
+        const char after = end < synopsis.size() ? synopsis[end] : ' ';
+        const bool startsWord = before == ' ' || before == '[' || before == '|';
+        const bool endsWord =
+            after == ' ' || after == ']' || after == '|' || after == '[' || after == '=';
+        if (startsWord && endsWord) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+// The README says what each form does in the usage text's words, so a changed summary (the
+// kinds a command takes, say) cannot leave the README behind; and every option and argument
+// a command declares is in one of its synopses, so neither list can miss one.
+TEST(CliCommandTable, ReadmeSummariesAndSynopsesCoverTheTable) {
+    const std::string readme = ReadText(THERMAVO_SOURCE_DIR "/README.md");
+    for (const CliCommand& command : CliCommands()) {
+        SCOPED_TRACE(command.pszName);
+        for (const CommandForm& form : command.forms) {
+            EXPECT_EQ(ReadmeEntryWords(readme, form.pszSynopsis), Words(form.pszSummary))
+                << form.pszSynopsis;
+        }
+        CLI::App app;
+        CommandArgs args;
+        command.define(app, args);
+        for (const CLI::Option* option : app.get_options()) {
+            std::vector<std::string> spelled;
+            for (const std::string& name : option->get_lnames()) spelled.push_back("--" + name);
+            for (const std::string& name : option->get_snames()) spelled.push_back("-" + name);
+            if (option->get_positional()) spelled.push_back(option->get_name());
+            if (std::find(spelled.begin(), spelled.end(), "--help") != spelled.end()) continue;
+            bool named = false;
+            for (const CommandForm& form : command.forms) {
+                for (const std::string& name : spelled)
+                    named = named || SynopsisNames(form.pszSynopsis, name);
+            }
+            EXPECT_TRUE(named) << option->get_name();
+        }
+    }
 }

@@ -8,6 +8,7 @@
 #include "AppStrings.h"
 #include "MainFrame.h"
 #include "SplashScreen.h"
+#include "StartupCommand.h"
 #include "document/ProjectFile.h"
 #include "document/QuarnDoc.h"
 #include "views/ViewKinds.h"
@@ -27,9 +28,13 @@ CQuarnApp::~CQuarnApp() {
 }
 
 bool CQuarnApp::InitInstance(const QStringList& arguments) {
+    return InitInstance(ParseStartupCommand(arguments));
+}
+
+bool CQuarnApp::InitInstance(const StartupCommand& command) {
+    if (command.action != StartupCommand::Action::kOpen) return false;
     // 1. The splash decision comes from the command line alone.
-    // "-nosplash" is ours, for runs where a picture that swallows the first key is unwelcome.
-    m_bShowSplash = ::IsSplashWanted(arguments) && !arguments.contains("-nosplash");
+    m_bShowSplash = command.bSplash;
     CSplashWnd::EnableSplashScreen(m_bShowSplash);
 
     // 3. The profile settings and the recent files.
@@ -44,23 +49,18 @@ bool CQuarnApp::InitInstance(const QStringList& arguments) {
     m_pMainFrame = std::make_unique<CMainFrame>(*this);
     m_pMessages->SetParentWidget(m_pMainFrame.get());
 
-    // 7. The command line: a named project, or a new one.
-    ApplyCommandLine(arguments);
+    // 7. The command line: the projects named, or a new one.
+    ApplyCommandLine(command);
     m_pMainFrame->show();
     return true;
 }
 
-void CQuarnApp::ApplyCommandLine(const QStringList& arguments) {
-    QString file;
-    for (const QString& arg : arguments.mid(1)) {
-        if (arg.startsWith('-') || (arg.startsWith('/') && !QFileInfo::exists(arg))) continue;
-        file = arg;
-        break;
-    }
-    if (file.isEmpty())
+void CQuarnApp::ApplyCommandLine(const StartupCommand& command) {
+    if (command.files.isEmpty()) {
         OnFileNew();
-    else
-        OpenDocumentFile(file);
+        return;
+    }
+    for (const QString& file : command.files) OpenDocumentFile(file);
 }
 
 QPrinter& CQuarnApp::Printer() {
@@ -112,8 +112,8 @@ CQuarnDoc* CQuarnApp::OpenDocumentFile(const QString& path) {
     } else {
         AddToRecentFileList(full);
     }
-    // A project opens on the Total Cooling Load table.
-    raw->m_nViewKind = kTotalCoolingTableKind;
+    // A project opens on the kind it was saved with.
+    raw->m_nViewKind = RestoredViewKind(raw->m_nViewKind);
     m_pMainFrame->CreateChildFrame(*raw);
     return raw;
 }

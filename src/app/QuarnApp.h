@@ -13,6 +13,7 @@
 class CMainFrame;
 class CQuarnDoc;
 class QPrinter;
+struct StartupCommand;
 
 // The application: profile settings, the "Space" document type with its open documents, and the
 // file commands. Constructed after QApplication; InitInstance starts the program.
@@ -26,6 +27,8 @@ class CQuarnApp : public QObject, public IDocumentHost {
 
     // Start-up; arguments as QApplication::arguments() gives them (program name first).
     bool InitInstance(const QStringList& arguments);
+    // Start-up with the main window; false for a command that wants none (print, help...).
+    bool InitInstance(const StartupCommand& command);
 
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
     CGuiMessages& Messages() const override { return *m_pMessages; }
@@ -69,7 +72,7 @@ class CQuarnApp : public QObject, public IDocumentHost {
     CQuarnDoc* AddDocument(std::unique_ptr<CQuarnDoc> doc);
     void LoadRecentFiles();
     void SaveRecentFiles();
-    void ApplyCommandLine(const QStringList& arguments);
+    void ApplyCommandLine(const StartupCommand& command);
 
     std::unique_ptr<CGuiMessages> m_pOwnMessages;
     CGuiMessages* m_pMessages;

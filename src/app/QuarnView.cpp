@@ -45,9 +45,7 @@ CQuarnView::CQuarnView(CQuarnDoc& doc, QWidget* parent) : QAbstractScrollArea(pa
     viewport()->grabGesture(Qt::PinchGesture);
 }
 
-int CQuarnView::PageCount() const {
-    return m_doc.m_nViewKind == kInputDataReportKind ? kInputDataPages : 1;
-}
+int CQuarnView::PageCount() const { return PrintPageCount(m_doc.m_nViewKind); }
 
 void CQuarnView::paintEvent(QPaintEvent*) {
     const int before = ZoomPercent();
@@ -257,9 +255,21 @@ QPrintPreviewDialog* CQuarnView::CreatePrintPreview(QPrinter& printer) {
 }
 
 void CQuarnView::PrintPages(QPrinter& printer, bool printerOutput, bool useRange) {
+    int first = 1, last = PageCount();
+    if (useRange && printer.fromPage() > 0) {
+        first = std::max(first, printer.fromPage());
+        last = std::min(last, printer.toPage());
+    }
+    PrintDocumentPages(m_doc, printer, printerOutput, first, last, viewport()->size());
+}
+
+int PrintPageCount(int kind) { return kind == kInputDataReportKind ? kInputDataPages : 1; }
+
+bool PrintDocumentPages(CQuarnDoc& doc, QPrinter& printer, bool printerOutput, int first, int last,
+                        QSize client) {
     printer.setFullPage(true);
     QPainter painter;
-    if (!painter.begin(&printer)) return;
+    if (!painter.begin(&printer)) return false;
     // The drawing works in 0.01 inch units.
     const double scale = printer.resolution() / 100.0;
     painter.scale(scale, scale);
@@ -267,22 +277,17 @@ void CQuarnView::PrintPages(QPrinter& printer, bool printerOutput, bool useRange
     const int paperWidth = static_cast<int>(paper.width() / scale);
     const int paperHeight = static_cast<int>(paper.height() / scale);
     const int marginX = std::max(0, (paperWidth - kPrintPageWidth) / 2);
-    int first = 1, last = PageCount();
-    if (useRange && printer.fromPage() > 0) {
-        first = std::max(first, printer.fromPage());
-        last = std::min(last, printer.toPage());
-    }
     for (int number = first; number <= last; ++number) {
         if (number > first) printer.newPage();
         CQPainterCanvas canvas(painter, true, printerOutput, marginX, kPrintMarginY);
         ViewPage page;
-        page.nClientWidth = viewport()->width();
-        page.nClientHeight = viewport()->height();
+        page.nClientWidth = client.width();
+        page.nClientHeight = client.height();
         page.nPrintWidth = paperWidth - 2 * marginX;
         page.nPrintHeight = paperHeight - 2 * kPrintMarginY;
         page.nPageNumber = number;
-        const int kind = m_doc.m_nViewKind;
-        ShowViewKind(m_doc, kind, DrawView(m_doc, kind, canvas, page));
+        const int kind = doc.m_nViewKind;
+        ShowViewKind(doc, kind, DrawView(doc, kind, canvas, page));
     }
-    painter.end();
+    return painter.end();
 }

@@ -2,6 +2,7 @@
 
 #include <QAbstractScrollArea>
 #include <QPointF>
+#include <QSize>
 
 #include "draw/Canvas.h"
 
@@ -9,6 +10,15 @@ class CQuarnDoc;
 class QPainter;
 class QPrinter;
 class QPrintPreviewDialog;
+
+// The pages a print of the kind has: 3 for the input data report, else 1.
+int PrintPageCount(int kind);
+
+// Paints pages first..last of the document's current kind onto printer as File > Print lays
+// them out; printerOutput only for a real printer. client: the size of the pane on screen,
+// which the drawing code is given too. False when the printer cannot be painted on.
+bool PrintDocumentPages(CQuarnDoc& doc, QPrinter& printer, bool printerOutput, int first, int last,
+                        QSize client);
 
 // The results pane: draws the document's current view kind through the core's drawing code,
 // one logical unit (0.01 inch) to one pixel times the pane's zoom, scrolled by the sizes the

@@ -64,16 +64,17 @@ inline void UsePrivateConfig() {
     g_strInstallDir = THERMAVO_DATA_DIR;
 }
 
-// The bundled example office, built through its description and saved as a project file.
-inline QString BuildOfficeFile(const QString& folder) {
+// The bundled example office, built through its description and saved as a project file
+// showing the view kind given.
+inline QString BuildOfficeFile(const QString& folder, int viewKind = 101,
+                               const QString& name = "office.Spc") {
     CRecordingMessages messages;
     CQuarnDoc doc(messages);
     doc.OnNewDocument();
     std::ifstream in(std::string(THERMAVO_SOURCE_DIR) + "/examples/office.json");
     if (!in || ApplyProjectDescription(doc, nlohmann::json::parse(in))) return QString();
-    const QString path = QDir(folder).filePath("office.Spc");
-    // Saved on another kind: opening must still show the cooling table.
-    doc.m_nViewKind = 202;
+    const QString path = QDir(folder).filePath(name);
+    doc.m_nViewKind = viewKind;
     return SaveProject(doc, path.toStdString()) ? path : QString();
 }
 

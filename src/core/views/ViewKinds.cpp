@@ -231,6 +231,10 @@ const ViewKindInfo* FindViewKind(int kind) {
     return it != kinds.end() && it->nKind == kind ? &*it : nullptr;
 }
 
+int RestoredViewKind(int savedKind) {
+    return FindViewKind(savedKind) != nullptr ? savedKind : kTotalCoolingTableKind;
+}
+
 const ViewKindInfo* FindViewKindByCommand(int commandId) {
     for (const ViewKindInfo& k : AllViewKinds()) {
         if (k.nCommandId == commandId) return &k;

@@ -46,6 +46,10 @@ const std::vector<ViewKindInfo>& AllViewKinds();
 const ViewKindInfo* FindViewKind(int kind);
 const ViewKindInfo* FindViewKindByCommand(int commandId);
 
+// The kind a loaded project shows: the one it was saved with, or the Total Cooling Load table
+// when the file holds no kind of this list.
+int RestoredViewKind(int savedKind);
+
 bool IsGraphKind(int kind);
 bool IsTableKind(int kind);
 
