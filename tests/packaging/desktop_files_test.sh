@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Installs into a temporary prefix and checks the desktop integration there: every file is
+# installed, the launcher, AppStream data and file type definition pass their validators, and
+# the shared-mime-info and desktop databases built from them map a project file made by the
+# installed tool to the project type and that type to the launcher.
+#   desktop_files_test.sh BUILD_DIR SOURCE_DIR LIBDIR WORK_DIR
+set -uo pipefail
+BUILD="$1" SOURCE="$2" LIBDIR="$3" WORK="$4"
+source "$(dirname "$0")/package_files.sh"
+
+PREFIX="$WORK/prefix"
+rm -rf "$WORK" && mkdir -p "$WORK/home"
+if ! cmake --install "$BUILD" --prefix "$PREFIX" >"$WORK/install.log" 2>&1; then
+    cat "$WORK/install.log" >&2
+    fail "cmake --install failed"
+    finish
+fi
+
+while read -r f; do
+    [ -f "$PREFIX/$f" ] || fail "not installed: $f"
+done < <(expected_files)
+[ -e "$PREFIX/$LIBDIR/liblumora.so" ] && fail "development link liblumora.so installed"
+
+DESKTOP="$PREFIX/share/applications/$APP_ID.desktop"
+METAINFO="$PREFIX/share/metainfo/$APP_ID.metainfo.xml"
+MIME_XML="$PREFIX/share/mime/packages/$APP_ID.xml"
+
+# The launcher must name a program and an icon that the package installs.
+grep -qx 'Exec=thermavo %F' "$DESKTOP" || fail "launcher does not run 'thermavo %F'"
+grep -qx "Icon=$APP_ID" "$DESKTOP" || fail "launcher icon is not $APP_ID"
+grep -qx "MimeType=$MIME_TYPE;" "$DESKTOP" || fail "launcher does not open $MIME_TYPE"
+grep -q "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>" "$METAINFO" ||
+    fail "metainfo does not launch $APP_ID.desktop"
+grep -q '<release version="4.0"' "$METAINFO" || fail "metainfo lacks release 4.0"
+grep -q "<icon name=\"$MIME_ICON\"/>" "$MIME_XML" || fail "file type icon is not $MIME_ICON"
+grep -q '<magic' "$MIME_XML" && fail "file type has a magic rule"
+
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$DESKTOP" || fail "desktop-file-validate"
+else
+    skip "desktop-file-validate missing (Debian: desktop-file-utils)"
+fi
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$METAINFO" || fail "appstreamcli validate"
+else
+    skip "appstreamcli missing (Debian: appstream)"
+fi
+if command -v xmllint >/dev/null; then
+    xmllint --noout "$MIME_XML" || fail "xmllint on the file type definition"
+else
+    skip "xmllint missing (Debian: libxml2-utils)"
+fi
+
+# The manual page of the tool lists its commands (made from its --help).
+zcat "$PREFIX/share/man/man1/thermavo-cli.1.gz" 2>/dev/null | grep -q 'report IN.Spc KIND' ||
+    fail "thermavo-cli.1 lacks the command list"
+
+# Only the temporary prefix and an empty home are searched, never the machine's own settings.
+export XDG_DATA_HOME="$WORK/home/data" XDG_CONFIG_HOME="$WORK/home/config"
+export XDG_DATA_DIRS="$PREFIX/share:/usr/share" XDG_CONFIG_DIRS="$WORK/home/etc"
+"$PREFIX/bin/thermavo-cli" new "$WORK/office.Spc" || fail "installed thermavo-cli cannot write a project"
+if ! command -v update-mime-database >/dev/null; then
+    skip "update-mime-database missing (Debian: shared-mime-info)"
+elif ! command -v xdg-mime >/dev/null; then
+    skip "xdg-mime missing (Debian: xdg-utils)"
+else
+    update-mime-database "$PREFIX/share/mime" || fail "update-mime-database"
+    type=$(xdg-mime query filetype "$WORK/office.Spc")
+    [ "$type" = "$MIME_TYPE" ] || fail "xdg-mime gives '$type' for a project file"
+    if command -v update-desktop-database >/dev/null; then
+        update-desktop-database "$PREFIX/share/applications" || fail "update-desktop-database"
+        app=$(xdg-mime query default "$MIME_TYPE")
+        [ "$app" = "$APP_ID.desktop" ] || fail "project files open with '$app'"
+    else
+        skip "update-desktop-database missing (Debian: desktop-file-utils)"
+    fi
+fi
+finish
