@@ -8,6 +8,8 @@
 set -uo pipefail
 MODE="$1" BUILD="$2" SOURCE="$3" LIBDIR="$4" WORK="$5"
 source "$(dirname "$0")/package_files.sh"
+# Waits for another apt run to end rather than failing on its lock.
+APT=(env DEBIAN_FRONTEND=noninteractive apt-get -y -o DPkg::Lock::Timeout=300)
 
 deb_contents() {
     rm -rf "$WORK" && mkdir -p "$WORK"
@@ -76,9 +78,8 @@ deb_install() {
         finish
     fi
     # A failed check must not leave the package installed.
-    trap 'DEBIAN_FRONTEND=noninteractive apt-get remove -y thermavo >/dev/null 2>&1' EXIT
-    if ! (cd "$WORK" && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
-        "./$(basename "${debs[0]}")"); then
+    trap '"${APT[@]}" purge thermavo >/dev/null 2>&1' EXIT
+    if ! (cd "$WORK" && "${APT[@]}" install --no-install-recommends "./$(basename "${debs[0]}")"); then
         fail "apt-get install"
         finish
     fi
@@ -100,7 +101,7 @@ deb_install() {
     else
         fail "the installed tool cannot build and report the example"
     fi
-    DEBIAN_FRONTEND=noninteractive apt-get remove -y thermavo || fail "apt-get remove"
+    "${APT[@]}" remove thermavo || fail "apt-get remove"
     trap - EXIT
     dpkg-query -W -f='${Status}' thermavo 2>/dev/null | grep -q "install ok installed" &&
         fail "still installed after apt-get remove"
@@ -112,6 +113,8 @@ deb_install() {
         fi
     done <"$WORK/files.txt"
     [ "$left" = 0 ] || fail "apt-get remove left files of the package"
+    # Nor its record in the package database.
+    dpkg --purge thermavo >/dev/null || fail "dpkg --purge"
     [ "$(wc -l <"$WORK/files.txt")" -gt 20 ] || fail "dpkg -L listed too few files"
     finish
 }
