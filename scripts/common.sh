@@ -10,7 +10,7 @@ BUILD_PACKAGES=(g++ cmake ninja-build nlohmann-json3-dev libcli11-dev qt6-base-d
 PACKAGE_PACKAGES=(help2man dpkg-dev file)
 # The packaging tests validate the desktop files and query the file type databases.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev "${PACKAGE_PACKAGES[@]}" desktop-file-utils appstream
-               libxml2-utils shared-mime-info xdg-utils libfile-mimeinfo-perl)
+               libxml2-utils shared-mime-info xdg-utils libfile-mimeinfo-perl libglib2.0-bin strace)
 # The sanitizer and fuzzing builds: clang with its sanitizer and libFuzzer runtimes.
 CLANG_PACKAGES=(clang libclang-rt-14-dev llvm)
 

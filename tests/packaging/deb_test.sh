@@ -97,9 +97,21 @@ deb_install() {
         fail "installed programs do not load both station libraries"
     if (cd "$run" && /usr/bin/thermavo-cli build "$SOURCE/examples/office.json" -o x.Spc &&
         /usr/bin/thermavo-cli report x.Spc 200 >report.txt); then
-        grep -q . "$run/report.txt" || fail "the installed tool printed an empty report"
+        grep -q "Peak Cooling Load Summary Report" "$run/report.txt" ||
+            fail "the installed tool printed no peak summary"
     else
         fail "the installed tool cannot build and report the example"
+    fi
+    # The build tree holds reference files too: the installed tool must read the installed ones.
+    if command -v strace >/dev/null; then
+        (cd "$run" && strace -f -e trace=openat -o trace.txt /usr/bin/thermavo-cli build \
+            "$SOURCE/examples/office.json" -o y.Spc >/dev/null 2>&1)
+        grep -q '"/usr/share/thermavo/qlex[0-9]*\.dat", O_RDONLY) = [0-9]' "$run/trace.txt" ||
+            fail "the installed tool does not read /usr/share/thermavo"
+        grep -v '"/usr/share/thermavo/' "$run/trace.txt" | grep -q 'qlex[0-9]*\.dat' &&
+            fail "the installed tool reads reference files elsewhere: $(grep qlex "$run/trace.txt" | grep -v /usr/share/thermavo | head -1)"
+    else
+        skip "strace missing (Debian: strace): where the installed tool reads its data is not checked"
     fi
     "${APT[@]}" remove thermavo || fail "apt-get remove"
     trap - EXIT
