@@ -25,15 +25,9 @@ DESKTOP="$PREFIX/share/applications/$APP_ID.desktop"
 METAINFO="$PREFIX/share/metainfo/$APP_ID.metainfo.xml"
 MIME_XML="$PREFIX/share/mime/packages/$APP_ID.xml"
 
-# The launcher must name a program and an icon that the package installs.
-grep -qx 'Exec=thermavo %F' "$DESKTOP" || fail "launcher does not run 'thermavo %F'"
+# The launcher and the file type name icons by the names they are installed under.
 grep -qx "Icon=$APP_ID" "$DESKTOP" || fail "launcher icon is not $APP_ID"
-grep -qx "MimeType=$MIME_TYPE;" "$DESKTOP" || fail "launcher does not open $MIME_TYPE"
-grep -q "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>" "$METAINFO" ||
-    fail "metainfo does not launch $APP_ID.desktop"
-grep -q '<release version="4.0"' "$METAINFO" || fail "metainfo lacks release 4.0"
 grep -q "<icon name=\"$MIME_ICON\"/>" "$MIME_XML" || fail "file type icon is not $MIME_ICON"
-grep -q '<magic' "$MIME_XML" && fail "file type has a magic rule"
 
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$DESKTOP" || fail "desktop-file-validate"
