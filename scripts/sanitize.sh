@@ -10,13 +10,15 @@ ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${CLANG_PACKAGES[@
 ASAN_BUILD="${THERMAVO_ASAN_BUILD_DIR:-$ROOT/build-asan}"
 SANITIZE="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
 
-# The benchmarks measure speed, which means nothing under the sanitizers: not built here.
+# The benchmarks measure speed, which means nothing under the sanitizers: not built here. Nor
+# is the Debian package built and installed from this build.
 CC=clang CXX=clang++ cmake -S "$ROOT" -B "$ASAN_BUILD" -G Ninja \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_CXX_FLAGS="$SANITIZE" \
     -DCMAKE_EXE_LINKER_FLAGS="$SANITIZE" -DCMAKE_SHARED_LINKER_FLAGS="$SANITIZE" \
     -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+    -DTHERMAVO_PACKAGE_TESTS=OFF \
     -DTHERMAVO_BUILD_TESTS=ON
 cmake --build "$ASAN_BUILD" --parallel
 

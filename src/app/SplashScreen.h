@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "Emblem.h"
+
 // The start-up picture: a borderless window over the main window for up to seven seconds.
 // While it shows, every key press and left, right or middle button press of the application
 // closes it and is swallowed, so the first click only dismisses the picture.
@@ -48,9 +50,6 @@ class CSplashWnd : public QWidget {
 
 // The picture itself, drawn in code: emblem, product name, version and method.
 QPixmap DrawSplashBitmap();
-
-// The program's emblem (a thermometer between a sun and a snowflake) on a transparent square.
-QPixmap DrawThermavoEmblem(int size);
 
 // True unless the program was started to serve another program (Embedding or Automation
 // switch, with "/" or "-", any case), in which case nobody is there to see a picture.
