@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "paths/InstallDir.h"
+#include "tables/TableCache.h"
 #include "text/Format.h"
 
 double Interpolate(double x0, double x, double x1, double y0, double y1) {
@@ -11,18 +12,16 @@ double Interpolate(double x0, double x, double x1, double y0, double y1) {
     return y0 + (x - x0) * (y1 - y0) / (x1 - x0);
 }
 
-bool ReadReferenceTable(int number, IUserMessages& messages, TableData& table) {
-    const std::string path = g_strInstallDir + DataFileName(number);
-    const DataFileShape* shape = FindDataFile(number);
-    if (shape == nullptr) {
-        messages.ReportFileError(path, "not a reference data file of the program");
-        return false;
-    }
+namespace {
+
+// Reads, decodes and checks data file NN at the path, reporting any failure.
+bool LoadReferenceTable(const std::string& path, const DataFileShape& shape,
+                        IUserMessages& messages, TableData& table) {
     std::string cause;
-    switch (ReadTableFile(path, *shape, table, cause)) {
+    switch (ReadTableFile(path, shape, table, cause)) {
         case TableFileRead::kRead: {
             // Values no such table can hold would flow into every load: the file is damaged.
-            const std::vector<std::string> problems = CheckTable(table, number);
+            const std::vector<std::string> problems = CheckTable(table, shape.nNumber);
             if (problems.empty()) return true;
             table = TableData{};
             cause = problems.front();
@@ -38,6 +37,26 @@ bool ReadReferenceTable(int number, IUserMessages& messages, TableData& table) {
             return false;
     }
     return false;
+}
+
+}  // namespace
+
+std::shared_ptr<const TableData> ReadSharedReferenceTable(int number, IUserMessages& messages) {
+    const std::string path = g_strInstallDir + DataFileName(number);
+    const DataFileShape* shape = FindDataFile(number);
+    if (shape == nullptr) {
+        messages.ReportFileError(path, "not a reference data file of the program");
+        return nullptr;
+    }
+    return CachedTable(
+        path, [&](TableData& table) { return LoadReferenceTable(path, *shape, messages, table); });
+}
+
+bool ReadReferenceTable(int number, IUserMessages& messages, TableData& table) {
+    const std::shared_ptr<const TableData> shared = ReadSharedReferenceTable(number, messages);
+    if (shared == nullptr) return false;
+    table = *shared;
+    return true;
 }
 
 namespace {
@@ -67,19 +86,21 @@ LatitudeBracket SunlitShgfBracket(double latitude) { return Bracket(latitude, 4,
 
 bool ReadInterpolatedLatitudeTable(const LatitudeBracket& bracket, IUserMessages& messages,
                                    double (&table)[13][10]) {
-    TableData low, high;
-    if (!ReadReferenceTable(bracket.nFileLow, messages, low)) return false;
+    const std::shared_ptr<const TableData> low =
+        ReadSharedReferenceTable(bracket.nFileLow, messages);
+    if (low == nullptr) return false;
     // Beyond the last tabulated latitude one file serves alone: read (and report) it once.
-    if (bracket.nFileHigh == bracket.nFileLow) {
-        high = low;
-    } else if (!ReadReferenceTable(bracket.nFileHigh, messages, high)) {
+    const std::shared_ptr<const TableData> high =
+        bracket.nFileHigh == bracket.nFileLow
+            ? low
+            : ReadSharedReferenceTable(bracket.nFileHigh, messages);
+    if (high == nullptr) return false;
+    if (low->nRows != 13 || low->nCols != 10 || high->nRows != 13 || high->nCols != 10)
         return false;
-    }
-    if (low.nRows != 13 || low.nCols != 10 || high.nRows != 13 || high.nCols != 10) return false;
     for (int r = 0; r < 13; ++r) {
         for (int c = 0; c < 10; ++c) {
             table[r][c] =
-                Interpolate(bracket.x0, bracket.x, bracket.x1, low.At(r, c), high.At(r, c));
+                Interpolate(bracket.x0, bracket.x, bracket.x1, low->At(r, c), high->At(r, c));
         }
     }
     return true;

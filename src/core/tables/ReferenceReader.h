@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "messages/UserMessages.h"
 #include "tables/TableFile.h"
 
@@ -11,6 +13,10 @@ double Interpolate(double x0, double x, double x1, double y0, double y1);
 // reported (naming the file and the cause) and nothing is returned: the caller leaves its
 // document table as it was.
 bool ReadReferenceTable(int number, IUserMessages& messages, TableData& table);
+
+// The same, without a copy: the decoded table that every document of the process shares while
+// the file on disk is unchanged (tables/TableCache.h), or nullptr after the report.
+std::shared_ptr<const TableData> ReadSharedReferenceTable(int number, IUserMessages& messages);
 
 // The pair of latitude files that brackets a station latitude, lower bound inclusive, upper
 // bound exclusive; beyond the last tabulated latitude the last file alone (x0 == x1). South of
