@@ -1,6 +1,8 @@
 // Conduction through walls, roof, floor, ceiling and partitions by the cooling load temperature
 // difference method: the set-up steps pick the reference rows and factors, the hourly step
 // corrects the tabulated difference and multiplies it by U and area.
+#include <memory>
+
 #include "document/QuarnDoc.h"
 #include "tables/ReferenceReader.h"
 
@@ -21,12 +23,12 @@ void CQuarnDoc::ReadRoofCLTD() {
     if (m_nSuspendedCeiling == 0) number = kRoofWithSuspendedCeilingFile;
     if (m_nSuspendedCeiling == 1) number = kRoofWithoutSuspendedCeilingFile;
     if (number == 0) return;
-    TableData table;
-    if (!ReadReferenceTable(number, Messages(), table)) return;
+    const std::shared_ptr<const TableData> table = ReadSharedReferenceTable(number, Messages());
+    if (table == nullptr) return;
     // A roof number outside the table has no row; the previous row stays rather than reading
     // past the file.
     if (m_nRoofType < 0 || m_nRoofType >= kRoofConstructions) return;
-    for (int h = 0; h < 25; ++h) m_dCLTDRoof[h] = table.At(m_nRoofType + 1, h);
+    for (int h = 0; h < 25; ++h) m_dCLTDRoof[h] = table->At(m_nRoofType + 1, h);
 }
 
 void CQuarnDoc::SetRoofColorFactor() {
@@ -54,12 +56,11 @@ void CQuarnDoc::ReadWallCLTD() {
             "Wizard.");
         return;
     }
-    TableData table;
-    if (!ReadReferenceTable(kFirstWallGroupFile + m_nWallGroup / 10 - 1, Messages(), table)) {
-        return;
-    }
+    const std::shared_ptr<const TableData> table =
+        ReadSharedReferenceTable(kFirstWallGroupFile + m_nWallGroup / 10 - 1, Messages());
+    if (table == nullptr) return;
     for (int r = 0; r < 9; ++r) {
-        for (int c = 0; c < 25; ++c) m_dCLTDWall[r][c] = table.At(r, c);
+        for (int c = 0; c < 25; ++c) m_dCLTDWall[r][c] = table->At(r, c);
     }
 }
 

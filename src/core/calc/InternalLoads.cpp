@@ -1,6 +1,8 @@
 // Heat gains from inside the space: lights, people, equipment and appliances. Each is an
 // installed quantity times a cooling load factor that depends on how long the source has been
 // on; the same value holds for every month, so the results are daily tables.
+#include <memory>
+
 #include "document/QuarnDoc.h"
 #include "tables/ReferenceReader.h"
 
@@ -46,10 +48,10 @@ constexpr PeopleGain kPeopleGains[kOccupancyCategories] = {
 // operation) and copies the row of the hours choice, or all 1.0 for more than 18 hours. Returns
 // false when it changed nothing: the file could not be read or the choice is not one of those.
 bool ReadOperatingHoursCLF(int number, int choice, IUserMessages& messages, double (&row)[25]) {
-    TableData table;
-    if (!ReadReferenceTable(number, messages, table)) return false;
+    const std::shared_ptr<const TableData> table = ReadSharedReferenceTable(number, messages);
+    if (table == nullptr) return false;
     if (choice >= 0 && choice < kAbove18HoursChoice) {
-        for (int d = 0; d < 25; ++d) row[d] = table.At(choice + 1, d);
+        for (int d = 0; d < 25; ++d) row[d] = table->At(choice + 1, d);
         return true;
     }
     if (choice == kAbove18HoursChoice) {

@@ -2,6 +2,7 @@
 // and humidity ratios they lead to, and the sensible and latent loads of infiltration and
 // ventilation air.
 #include <cmath>
+#include <memory>
 
 #include "document/QuarnDoc.h"
 #include "tables/ReferenceReader.h"
@@ -95,8 +96,10 @@ void CQuarnDoc::CalcMonthlyDesignTemps() {
 }
 
 void CQuarnDoc::ReadSteamTable() {
-    TableData table;
-    if (!ReadReferenceTable(kSteamTableFile, Messages(), table)) return;
+    const std::shared_ptr<const TableData> shared =
+        ReadSharedReferenceTable(kSteamTableFile, Messages());
+    if (shared == nullptr) return;
+    const TableData& table = *shared;
 
     SteamProperties(table, m_dInsideDBCool, m_dPsyAtRoom);
     double properties[kSteamProperties];
