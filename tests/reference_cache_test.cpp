@@ -154,26 +154,30 @@ TEST(ReferenceCache, AFileRewrittenInPlaceAtOnceIsNeverTakenForTheOneRead) {
     EXPECT_TRUE(messages.fileErrors.empty());
 }
 
-TEST(ReferenceCache, ThreadsReadingTogetherGetTheSameTable) {
+// Threads recalculating at once (batch use) fill, find and forget entries together.
+TEST(ReferenceCache, ThreadsReadingWhileTheCacheIsClearedGetTheirTables) {
     CScopedInstallDir install;
-    install.WriteTable(kWallGroupC, [](int r, int c) { return r + c / 32.0; });
-    fs::last_write_time(install.Path() + DataFileName(kWallGroupC),
-                        fs::file_time_type::clock::now() - minutes(60));
-    CSilentMessages silent;
-    const std::shared_ptr<const TableData> shared = ReadSharedReferenceTable(kWallGroupC, silent);
-    ASSERT_NE(shared, nullptr);
-    std::vector<int> mismatches(4, 0);
+    for (int n = 26; n <= 34; ++n) {
+        install.WriteTable(n, [n](int r, int c) { return n + r + c / 32.0; });
+        fs::last_write_time(install.Path() + DataFileName(n),
+                            fs::file_time_type::clock::now() - minutes(60));
+    }
+    std::vector<int> wrong(4, 0);
     std::vector<std::thread> threads;
-    for (int& count : mismatches) {
-        threads.emplace_back([&count, &shared] {
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([t, &wrong] {
             CSilentMessages messages;
-            for (int i = 0; i < 200; ++i) {
-                if (ReadSharedReferenceTable(kWallGroupC, messages) != shared) ++count;
+            for (int round = 0; round < 400; ++round) {
+                if (t == 0) ClearTableCache();
+                for (int n = 26; n <= 34; ++n) {
+                    const auto table = ReadSharedReferenceTable(n, messages);
+                    if (table == nullptr || table->At(8, 24) != n + 8.75) ++wrong[t];
+                }
             }
         });
     }
     for (std::thread& thread : threads) thread.join();
-    EXPECT_EQ(mismatches, std::vector<int>(4, 0));
+    EXPECT_EQ(wrong, std::vector<int>(4, 0));
 }
 
 }  // namespace
