@@ -3,9 +3,10 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
-#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "BenchProjects.h"
 #include "document/ProjectFile.h"
@@ -64,32 +65,34 @@ void BM_RecalcGeneralDataAndFinishInput_Warm(benchmark::State& state) {
 }
 BENCHMARK(BM_RecalcGeneralDataAndFinishInput_Warm)->Unit(benchmark::kMicrosecond);
 
-// Every iteration reads the reference files from a folder the process has never seen, so no
-// cache of decoded files (keyed by folder, name, size and time) can answer. The copy is not
-// timed; the operating system's page cache stays warm, which is the case after an install.
+// Every iteration finds the reference files changed on disk (another modification time), as
+// after the user installs printed tables, so no cache of decoded files keyed by folder, name,
+// size and time can answer. The files are a private copy, so the build tree keeps its times;
+// changing the times is not timed. The operating system's page cache stays warm.
 void BM_RecalcGeneralDataAndFinishInput_Cold(benchmark::State& state) {
     CSilentMessages messages;
     auto doc = bench::MakeBenchProject(messages);
-    const fs::path source = THERMAVO_DATA_DIR;
-    const fs::path root =
+    const fs::path folder =
         fs::temp_directory_path() / ("thermavo-bench-cold-" + std::to_string(::getpid()));
-    fs::create_directories(root);
-    int n = 0;
+    fs::create_directories(folder);
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(THERMAVO_DATA_DIR)) {
+        if (!entry.is_regular_file()) continue;
+        files.push_back(folder / entry.path().filename());
+        fs::copy_file(entry.path(), files.back(), fs::copy_options::overwrite_existing);
+    }
+    g_strInstallDir = folder.string() + "/";
+    auto stamp = fs::last_write_time(files.front());
     for (auto _ : state) {
         state.PauseTiming();
-        const fs::path folder = root / std::to_string(n++);
-        fs::create_directory(folder);
-        for (const auto& entry : fs::directory_iterator(source)) {
-            if (entry.is_regular_file())
-                fs::copy_file(entry.path(), folder / entry.path().filename());
-        }
-        g_strInstallDir = folder.string() + "/";
+        stamp += std::chrono::seconds(1);
+        for (const fs::path& file : files) fs::last_write_time(file, stamp);
         state.ResumeTiming();
         doc->RecalcGeneralData();
         doc->FinishInput();
         benchmark::DoNotOptimize(doc->m_tblTotal[14][7]);
     }
-    fs::remove_all(root);
+    fs::remove_all(folder);
     g_strInstallDir = THERMAVO_DATA_DIR;
 }
 BENCHMARK(BM_RecalcGeneralDataAndFinishInput_Cold)->Unit(benchmark::kMicrosecond);

@@ -19,26 +19,37 @@ WORK="$(mktemp -d)"
 trap 'rm -rf "$WORK"' EXIT
 
 # ---- Google Benchmark: five repetitions each, medians ----
-CSV="$WORK/bench.csv"
+JSON="$WORK/bench.json"
 "$BUILD/bench/thermavo_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
-    --benchmark_min_time=0.1 --benchmark_out="$CSV" --benchmark_out_format=csv "$@" >"$WORK/bench.log" 2>&1 ||
-    { echo "thermavo_bench failed:"; cat "$WORK/bench.log"; }
+    --benchmark_min_time=0.1 --benchmark_out="$JSON" --benchmark_out_format=json "$@" \
+    >"$WORK/bench.log" 2>&1 || { echo "thermavo_bench failed:"; cat "$WORK/bench.log"; }
 
-# name -> seconds (the median's real time) and counters, one "name seconds counters..." a line.
-awk -F, '
-    /^name,/ { for (i = 1; i <= NF; ++i) { gsub(/"/, "", $i); col[$i] = i }; next }
-    !("name" in col) { next }
-    {
-        name = $1; gsub(/"/, "", name)
-        if (name ~ /_(mean|stddev|cv|BigO|RMS)$/) next
-        sub(/_median$/, "", name); sub(/\/iterations:.*$/, "", name)
-        unit = $col["time_unit"]
-        f = unit == "ns" ? 1e-9 : unit == "us" ? 1e-6 : unit == "ms" ? 1e-3 : 1
-        printf "%s %.9g %s %s %s\n", name, $col["real_time"] * f,
-            ("per_record" in col && $col["per_record"] != "") ? $col["per_record"] : "-",
-            ("rss_per_project" in col && $col["rss_per_project"] != "") ? $col["rss_per_project"] : "-",
-            ("sizeof_document" in col && $col["sizeof_document"] != "") ? $col["sizeof_document"] : "-"
-    }' "$CSV" >"$WORK/medians" 2>/dev/null || true
+# One line per benchmark: name, seconds (the median's real time), then the counters per_record,
+# rss_per_project and sizeof_document ("-" where a benchmark has none). Google Benchmark's JSON
+# puts every field on a line of its own.
+touch "$JSON"
+awk '
+    function reset() { split("", v) }
+    /^ *"[a-z_]+": / {
+        key = $0; sub(/^ *"/, "", key); sub(/".*$/, "", key)
+        val = $0; sub(/^ *"[a-z_]+": */, "", val); sub(/,$/, "", val); gsub(/"/, "", val)
+        v[key] = val; next
+    }
+    /^ *}/ {
+        if ("name" in v && "real_time" in v) {
+            name = v["name"]
+            if (name !~ /_(mean|stddev|cv|BigO|RMS)$/) {
+                sub(/_median$/, "", name); sub(/\/iterations:.*$/, "", name)
+                u = v["time_unit"]
+                f = u == "ns" ? 1e-9 : u == "us" ? 1e-6 : u == "ms" ? 1e-3 : 1
+                printf "%s %.9g %s %s %s\n", name, v["real_time"] * f,
+                    ("per_record" in v) ? v["per_record"] : "-",
+                    ("rss_per_project" in v) ? v["rss_per_project"] : "-",
+                    ("sizeof_document" in v) ? v["sizeof_document"] : "-"
+            }
+        }
+        reset()
+    }' "$JSON" >"$WORK/medians"
 
 field() { awk -v n="$1" -v c="$2" '$1 == n { print $c; exit }' "$WORK/medians"; }
 
