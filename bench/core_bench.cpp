@@ -30,8 +30,9 @@ void BM_FinishInput(benchmark::State& state) {
 }
 BENCHMARK(BM_FinishInput)->Unit(benchmark::kMicrosecond);
 
-// The per-record counter is the time of one window record; the fitted complexity shows
-// whether the growth is linear.
+// The per-record counter is the time divided by the records, fixed costs included; the fitted
+// complexity and the 64 and 512 cases (scripts/bench.sh) show whether the growth is linear
+// and what one further record costs.
 void BM_FinishInputWindowRecords(benchmark::State& state) {
     g_strInstallDir = THERMAVO_DATA_DIR;
     CSilentMessages messages;

@@ -93,8 +93,11 @@ t64=$(field BM_FinishInputWindowRecords/64 2)
 t512=$(field BM_FinishInputWindowRecords/512 2)
 if [ -n "$t64" ] && [ -n "$t512" ]; then
     # Linear growth: eight times the records cost at most eight times as much (plus noise).
+    # The marginal cost of a record: what the 448 further records a side add, per record.
     growth=$(awk -v a="$t64" -v b="$t512" 'BEGIN { printf "%.2f", b / a }')
-    line "FinishInput growth, 64 -> 512 records" "x $growth" "<= x 8.8" "$growth" 8.8 "linear: x 8"
+    marginal=$(awk -v a="$t64" -v b="$t512" -v k=8 'BEGIN { print (b - a) / (448 * k) }')
+    line "FinishInput growth, 64 -> 512 records" "x $growth" "<= x 8.8" "$growth" 8.8 \
+        "linear: x 8; $(human_time "$marginal") per further record"
 fi
 timed "RecalcGeneralData + FinishInput, warm" BM_RecalcGeneralDataAndFinishInput_Warm 300e-6
 timed "RecalcGeneralData + FinishInput, cold" BM_RecalcGeneralDataAndFinishInput_Cold - \
