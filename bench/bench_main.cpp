@@ -6,6 +6,8 @@
 #ifdef THERMAVO_BENCH_QT
 #include <QApplication>
 #include <QTemporaryDir>
+
+#include "QPainterCanvas.h"
 #endif
 
 int main(int argc, char** argv) {
@@ -13,6 +15,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    RaiseGlyphCacheLimit();  // as the program does
     QApplication application(argc, argv);
 #endif
     benchmark::Initialize(&argc, argv);

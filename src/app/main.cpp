@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "CommandLinePrint.h"
+#include "QPainterCanvas.h"
 #include "QuarnApp.h"
 #include "StartupCommand.h"
 #include "paths/InstallDir.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
             break;
     }
 
+    RaiseGlyphCacheLimit();
     QApplication application(argc, argv);
     InitInstallDir(argv[0]);
     if (command.action == StartupCommand::Action::kPrint) {
