@@ -64,6 +64,7 @@ void CQuarnDoc::SelectHeatingDesign() {
 }
 
 void CQuarnDoc::RecalcHours() {
+    m_sunTable.Prepare(m_dLatitude);
     for (int hour = 1; hour <= 24; ++hour) {
         for (int month = 1; month <= 12; ++month) CalcHourLoads(hour, month);
     }

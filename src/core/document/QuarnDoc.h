@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "calc/SunTable.h"
 #include "document/QuarnDocData.h"
 #include "document/ResultTables.h"
 #include "messages/UserMessages.h"
@@ -219,6 +220,8 @@ class CQuarnDoc : public CQuarnDocData {
     std::function<void()> m_viewUpdater;
     bool m_bModified = false;
     std::string m_strPathName;
+    // The sun for the latitude of the last recalculation; refilled when the latitude changes.
+    mutable SunTable m_sunTable;
 };
 
 #undef THERMAVO_GET
