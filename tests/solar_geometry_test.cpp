@@ -148,3 +148,37 @@ TEST_F(SolarGeometryTest, EdgeCasesOfOverhangsFinsAndLists) {
     for (int az : {30, 360, -45}) doc.CalcSunlitGlassArea(10, 6, az, list);
     EXPECT_TRUE(static_cast<const CQuarnDocData&>(doc) == before);
 }
+
+TEST_F(SolarGeometryTest, AnswersFollowTheLatitudeWhateverWasAskedBefore) {
+    // The sun is worked out once per latitude and kept; a document whose station moved from the
+    // north to the south must answer exactly as one that was always in the south.
+    const CWindo w{2, 5, 4, 0.5, 1, 2, 1, 1.5, 1};
+    CWindowList list;
+    list.Add(w);
+    for (double latitude : {40.0, -30.0, 69.68, 40.0}) {
+        doc.m_dLatitude = latitude;
+        CRecordingMessages freshMessages;
+        CQuarnDoc fresh{freshMessages};
+        fresh.m_dLatitude = latitude;
+        for (int az = 0; az < 360; az += 45) {
+            for (int hour = 1; hour <= 24; ++hour) {
+                for (int month = 1; month <= 12; ++month) {
+                    doc.CalcSunlitGlassArea(hour, month, az, list);
+                    fresh.CalcSunlitGlassArea(hour, month, az, list);
+                    ASSERT_EQ(doc.m_tblGlassSunlitArea[az / 45][hour][month],
+                              fresh.m_tblGlassSunlitArea[az / 45][hour][month])
+                        << latitude << " " << az << " " << hour << " " << month;
+                    ASSERT_EQ(doc.IsWallSunlit(hour, month, az),
+                              fresh.IsWallSunlit(hour, month, az));
+                    // Walls off the eight orientations have no row of their own.
+                    ASSERT_EQ(doc.IsWallSunlit(hour, month, az + 20),
+                              fresh.IsWallSunlit(hour, month, az + 20));
+                }
+            }
+        }
+    }
+    // Hours and months outside the table are still answered, as by the formulas.
+    doc.m_dLatitude = 40;
+    EXPECT_EQ(doc.IsWallSunlit(0, 6, 90), 0);
+    EXPECT_EQ(doc.IsWallSunlit(12, 13, 180), doc.IsWallSunlit(12, 1, 180));
+}

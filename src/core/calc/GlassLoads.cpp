@@ -178,10 +178,11 @@ void CQuarnDoc::CalcGlassTotalsSkylightsAndBlocks(int hour, int month) {
     m_tblSkylight[h][m] = skylight * kTonsPerBtuh;
 
     // A glass block wall is wholly in sun or wholly in shade: no overhangs or fins.
+    m_sunTable.Prepare(m_dLatitude);
     double blocksAll = 0.0;
     for (int k = 0; k < kOrientations; ++k) {
         const double area = m_dGlassBlockArea[k];
-        const bool sun = IsWallSunlit(h, m, 45 * k) == 1;
+        const bool sun = m_sunTable.Wall(k, h, m).sunlit;
         const double shgf = sun ? m_dSHGFSunlit[m][k + 1] : m_dSHGFShaded[m][k + 1];
         const double sc = sun ? m_dGlassBlockSCSun : m_dGlassBlockSCShade;
         const double gain = (m_dLM[m][k + 1] + cltd) * area * m_dGlassBlockUCool +

@@ -64,19 +64,26 @@ void CQuarnDoc::SelectHeatingDesign() {
 }
 
 void CQuarnDoc::RecalcHours() {
+    m_sunTable.Prepare(m_dLatitude);
     for (int hour = 1; hour <= 24; ++hour) {
-        for (int month = 1; month <= 12; ++month) CalcHourLoads(hour, month);
+        // The internal loads depend on the hour alone: once per hour, not once per month.
+        CalcInternalLoads(hour);
+        for (int month = 1; month <= 12; ++month) CalcMonthOfHourLoads(hour, month);
     }
 }
 
 void CQuarnDoc::CalcHourLoads(int hour, int month) {
+    CalcInternalLoads(hour);
+    CalcMonthOfHourLoads(hour, month);
+}
+
+void CQuarnDoc::CalcMonthOfHourLoads(int hour, int month) {
     CalcConductionLoads(hour, month);
     for (int k = 0; k < kOrientations; ++k) {
         CalcSunlitGlassArea(hour, month, 45 * k, m_aWindows[k]);
         CalcGlassLoads(hour, month, k);
     }
     CalcGlassTotalsSkylightsAndBlocks(hour, month);
-    CalcInternalLoads(hour);
     CalcInfiltrationLoads(hour, month);
     CalcRoomTotals(hour, month);
     CalcVentilationLoads(hour, month);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "calc/SunTable.h"
 #include "document/QuarnDoc.h"
 
 namespace {
@@ -69,80 +70,63 @@ bool ShinesOn(const SunPosition& sun, int hour, double wallSolarAzimuth) {
     return sun.sunrise < hour && hour < sun.sunset && t < kRightAngle;
 }
 
-// One hour's sun and, once asked, whether it shines on each of the eight walls.
-struct HourSun {
-    bool valid = false;
-    int hour = 0;
-    int month = 0;
-    uint64_t latitudeBits = 0;
-    SunPosition sun{};
-    signed char wallSunlit[8] = {};  // -1 not yet known
-
-    bool IsSunlit(int wallAzimuth) {
-        const double g = WallAngle(wallAzimuth) - sun.azimuth;
-        if (wallAzimuth < 0 || wallAzimuth > 315 || wallAzimuth % 45 != 0) {
-            return ShinesOn(sun, hour, g);
-        }
-        signed char& known = wallSunlit[wallAzimuth / 45];
-        if (known < 0) known = ShinesOn(sun, hour, g) ? 1 : 0;
-        return known == 1;
-    }
-};
-
-// CalcHourLoads asks about the same hour's sun sixteen times in a row (eight window walls, then
-// the same eight walls for the glass blocks); the last hour is kept so that each value is worked
-// out once. It depends on nothing but the key, so keeping it never changes a result.
-HourSun& SunAt(int hour, int month, double latitudeDegrees) {
-    thread_local HourSun last;
-    const uint64_t bits = std::bit_cast<uint64_t>(latitudeDegrees);
-    if (!last.valid || last.hour != hour || last.month != month || last.latitudeBits != bits) {
-        last.valid = true;
-        last.hour = hour;
-        last.month = month;
-        last.latitudeBits = bits;
-        last.sun = FindSun(hour, month, latitudeDegrees);
-        for (signed char& known : last.wallSunlit) known = -1;
-    }
-    return last;
+bool IsTableWall(int wallAzimuth) {
+    return wallAzimuth >= 0 && wallAzimuth <= 315 && wallAzimuth % 45 == 0;
 }
 
 }  // namespace
 
+void SunTable::Prepare(double latitudeDegrees) {
+    const uint64_t bits = std::bit_cast<uint64_t>(latitudeDegrees);
+    if (m_bFilled && m_latitudeBits == bits) return;
+    for (int hour = 1; hour <= 24; ++hour) {
+        for (int month = 1; month <= 12; ++month) {
+            const SunPosition sun = FindSun(hour, month, latitudeDegrees);
+            m_sun[hour - 1][month - 1] = {sun.altitude, sun.azimuth, sun.sunrise, sun.sunset,
+                                          std::tan(sun.altitude)};
+            const double cosB = std::cos(sun.altitude);
+            for (int k = 0; k < 8; ++k) {
+                const double wall = WallAngle(45 * k);
+                const double g = wall - sun.azimuth;
+                WallSun& seen = m_walls[k][hour - 1][month - 1];
+                seen = WallSun{};
+                seen.sunlit = ShinesOn(sun, hour, g);
+                if (!seen.sunlit) continue;
+                // Fins and overhang matter only while the sun shines on the wall.
+                const double f1 =
+                    std::acos(ClampUnit(std::cos(wall - kRightAngle - sun.azimuth) * cosB));
+                const double f2 =
+                    std::acos(ClampUnit(std::cos(wall + kRightAngle - sun.azimuth) * cosB));
+                seen.leftFinsShade = f2 < kRightAngle;
+                seen.rightFinsShade = f1 < kRightAngle;
+                seen.cosG = std::cos(g);
+                seen.absTanG = std::fabs(std::tan(g));
+            }
+        }
+    }
+    m_bFilled = true;
+    m_latitudeBits = bits;
+}
+
 void CQuarnDoc::CalcSunlitGlassArea(int hour, int month, int wallAzimuth,
                                     const CWindowList& windows) {
-    if (wallAzimuth < 0 || wallAzimuth > 315 || wallAzimuth % 45 != 0) return;
+    if (!IsTableWall(wallAzimuth)) return;
     if (hour < 1 || hour > 24 || month < 1 || month > 12) return;
     const int k = wallAzimuth / 45;
 
-    HourSun& hourSun = SunAt(hour, month, m_dLatitude);
-    const SunPosition& sun = hourSun.sun;
-    const double g = WallAngle(wallAzimuth) - sun.azimuth;
-    const bool sunlit = windows.GetSize() > 0 && hourSun.IsSunlit(wallAzimuth);
-
-    // Fins and overhang matter only while the sun shines on the wall.
-    bool leftFinsShade = false;
-    bool rightFinsShade = false;
-    double tanB = 0.0;
-    double cosG = 1.0;
-    double absTanG = 0.0;
-    if (sunlit) {
-        const double cosB = std::cos(sun.altitude);
-        const double f1 = std::acos(
-            ClampUnit(std::cos(WallAngle(wallAzimuth) - kRightAngle - sun.azimuth) * cosB));
-        const double f2 = std::acos(
-            ClampUnit(std::cos(WallAngle(wallAzimuth) + kRightAngle - sun.azimuth) * cosB));
-        // Left and right as seen from outside, facing the wall.
-        leftFinsShade = f2 < kRightAngle;
-        rightFinsShade = f1 < kRightAngle;
-        tanB = std::tan(sun.altitude);
-        cosG = std::cos(g);
-        absTanG = std::fabs(std::tan(g));
-    }
+    m_sunTable.Prepare(m_dLatitude);
+    const SunTable::WallSun& seen = m_sunTable.Wall(k, hour, month);
+    const int count = windows.GetSize();
+    const bool sunlit = count > 0 && seen.sunlit;
+    const bool leftFinsShade = sunlit && seen.leftFinsShade;
+    const bool rightFinsShade = sunlit && seen.rightFinsShade;
+    const double tanB = sunlit ? m_sunTable.At(hour, month).tanAltitude : 0.0;
+    const double cosG = seen.cosG;
+    const double absTanG = seen.absTanG;
 
     double total = 0.0;
     double sunlitArea = 0.0;
-    for (int i = 0; i < windows.GetSize(); ++i) {
-        const CWindo w = windows.GetAt(i);
+    for (const CWindo& w : windows.Records()) {
         const double Wh = w.m_dHeight;
         const double Ww = w.m_dWidth;
         total += w.m_nQuantity * Ww * Wh;
@@ -188,5 +172,13 @@ void CQuarnDoc::CalcSunlitGlassArea(int hour, int month, int wallAzimuth,
 }
 
 int CQuarnDoc::IsWallSunlit(int hour, int month, int wallAzimuth) const {
-    return SunAt(hour, month, m_dLatitude).IsSunlit(wallAzimuth) ? 1 : 0;
+    if (hour < 1 || hour > 24 || month < 1 || month > 12) {
+        const SunPosition sun = FindSun(hour, month, m_dLatitude);
+        return ShinesOn(sun, hour, WallAngle(wallAzimuth) - sun.azimuth) ? 1 : 0;
+    }
+    m_sunTable.Prepare(m_dLatitude);
+    if (IsTableWall(wallAzimuth)) return m_sunTable.Wall(wallAzimuth / 45, hour, month).sunlit;
+    const SunTable::Sun& s = m_sunTable.At(hour, month);
+    const SunPosition sun{s.altitude, s.azimuth, s.sunrise, s.sunset};
+    return ShinesOn(sun, hour, WallAngle(wallAzimuth) - sun.azimuth) ? 1 : 0;
 }

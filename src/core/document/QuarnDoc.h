@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "calc/SunTable.h"
 #include "document/QuarnDocData.h"
 #include "document/ResultTables.h"
 #include "messages/UserMessages.h"
@@ -96,7 +97,8 @@ class CQuarnDoc : public CQuarnDocData {
     void CalcSunlitGlassArea(int hour, int month, int wallAzimuth, const CWindowList& windows);
     int IsWallSunlit(int hour, int month, int wallAzimuth) const;
 
-    // Parts of one hour's calculation, in the order CalcHourLoads runs them.
+    // Parts of one hour's calculation, in the order CalcHourLoads runs them; the internal loads,
+    // which depend on the hour alone, come first.
     void CalcConductionLoads(int hour,
                              int month);  // walls, all walls, roof, floor/ceiling/partitions
     void CalcGlassLoads(int hour, int month,
@@ -215,10 +217,16 @@ class CQuarnDoc : public CQuarnDocData {
     std::string GetLongitudeLabel() const;
 
   private:
+    // The steps of one hour's calculation that depend on the month: all but the internal loads,
+    // which read nothing the others write.
+    void CalcMonthOfHourLoads(int hour, int month);
+
     IUserMessages* m_pMessages;
     std::function<void()> m_viewUpdater;
     bool m_bModified = false;
     std::string m_strPathName;
+    // The sun for the latitude of the last recalculation; refilled when the latitude changes.
+    mutable SunTable m_sunTable;
 };
 
 #undef THERMAVO_GET

@@ -9,6 +9,7 @@ class CWindowList {
   public:
     int GetSize() const { return static_cast<int>(m_records.size()); }
     CWindo GetAt(int i) const;
+    const std::vector<CWindo>& Records() const { return m_records; }
     int Add(const CWindo& w);
     void SetAt(int i, const CWindo& w);
     void RemoveAt(int i);  // later records move up one place
