@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchProjects.h"
 #include "document/DocumentJson.h"
 #include "document/QuarnDoc.h"
 #include "paths/InstallDir.h"
@@ -158,36 +159,14 @@ TEST_P(EngineReference, BuiltProjectDumpsMatchTheReference) {
 INSTANTIATE_TEST_SUITE_P(Projects, EngineReference,
                          testing::Values("office", "house", "porto-alegre", "tromso"));
 
-// The project the recalculation benchmark times, built member by member as it does.
+// The project the recalculation benchmark times, built by the benchmarks' own code.
 TEST(EngineReferenceBench, BenchProjectTablesMatchTheReference) {
     const std::string previous = g_strInstallDir;
     g_strInstallDir = THERMAVO_DATA_DIR;
     CScopedConfigHome config;
     CRecordingMessages messages;
-    auto doc = std::make_unique<CQuarnDoc>(messages);
-    doc->OnNewDocument();
+    auto doc = bench::MakeBenchProject(messages);
     messages.Clear();  // only the note that no options file exists
-    doc->m_nCityIndex = 106;
-    doc->m_nWallGroup = 30;
-    doc->m_nBClass = 20;
-    for (int k = 0; k < kOrientations; ++k) {
-        CWindo w;
-        w.SetQuantity(3);
-        w.SetHeight(5);
-        w.SetWidth(4);
-        w.SetOverhangWidth(2);
-        w.SetOverhangHeight(1);
-        w.SetLeftFinWidth(1);
-        w.SetRightFinWidth(1);
-        doc->m_aWindows[k].Add(w);
-        doc->m_dWallArea[k] = 300;
-        doc->m_dWallUCool[k] = 0.1;
-        doc->m_dGlassBlockArea[k] = 20;
-    }
-    doc->m_dRoofArea = 2000;
-    doc->m_dRoofUCool = 0.09;
-    doc->m_nOccupants[1] = 20;
-    doc->m_dFluorWatts = 3000;
     doc->RecalcGeneralData();
     doc->FinishInput();
     g_strInstallDir = previous;
