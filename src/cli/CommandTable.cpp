@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 #include <charconv>
 
+#include "BlockCommand.h"
 #include "BuildCommand.h"
 #include "ProjectCommands.h"
 #include "RenderCommand.h"
@@ -207,6 +208,41 @@ std::vector<CliCommand> MakeCommands() {
          [](CQuarnDoc& doc, const CommandArgs& a) {
              return RunExport(doc, a.strIn.c_str(), OrNull(a.strCsvDir), OrNull(a.strJsonPath),
                               OutputUnits(a));
+         }},
+        {"block",
+         {{"block A.Spc B.Spc ... [--count FILE=N ...] [--name TEXT] [--table] [--output-units "
+           "english|metric]",
+           "print the coincident block load of several spaces of one climate"},
+          {"block A.Spc B.Spc ... [--count FILE=N ...] --csv DIR | --json FILE",
+           "write every block load table"}},
+         [](CLI::App& c, CommandArgs& a) {
+             c.add_option("SPACE.Spc", a.files, "the spaces' project files")->required();
+             c.add_option("--count", a.counts, "how many identical copies of a space (default 1)")
+                 ->type_name("FILE=N");
+             c.add_option("--name", a.strName, "the building name")->type_name("TEXT");
+             c.add_flag("--table", a.bTable, "print the block total table instead of the summary");
+             c.add_option("--csv", a.strCsvDir, "write one item-NN.csv per load item into DIR")
+                 ->type_name("DIR");
+             c.add_option("--json", a.strJsonPath, "write every block table into one JSON file")
+                 ->type_name("FILE");
+             AddOutputUnits(c, a);
+         },
+         [](const CommandArgs& a) -> std::string {
+             if (a.bTable && (!a.strCsvDir.empty() || !a.strJsonPath.empty())) {
+                 return "block: --table prints, --csv and --json write: give one or the other";
+             }
+             return {};
+         },
+         [](CQuarnDoc& doc, const CommandArgs& a) {
+             BlockArgs b;
+             b.files = a.files;
+             b.counts = a.counts;
+             b.strName = a.strName;
+             b.nOutputUnits = OutputUnits(a);
+             b.bTable = a.bTable;
+             b.strCsvDir = a.strCsvDir;
+             b.strJsonPath = a.strJsonPath;
+             return RunBlock(doc, b);
          }},
         {"render",
          {{"render IN.Spc KIND -o OUT.svg|OUT.pdf [--print] [--page N] [--output-units "

@@ -21,10 +21,14 @@ struct CommandArgs {
     std::string strText;         // stations: part of a name
     bool bIndex = false;         // stations: nIndex was given
     int nIndex = 0;
-    bool bStrict = false;            // tables check: a missing file fails too
-    bool bMetric = false;            // uvalue
-    bool bList = false;              // uvalue: the material table
-    std::vector<std::string> items;  // uvalue: ID[=THICKNESS_OR_COUNT]
+    bool bStrict = false;             // tables check: a missing file fails too
+    bool bMetric = false;             // uvalue
+    bool bList = false;               // uvalue: the material table
+    std::vector<std::string> items;   // uvalue: ID[=THICKNESS_OR_COUNT]
+    std::vector<std::string> files;   // block: the spaces' project files
+    std::vector<std::string> counts;  // block: FILE=N
+    std::string strName;              // block: the building name
+    bool bTable = false;              // block: the block table rather than the summary
 };
 
 // One way of calling a command: its synopsis as the usage text and the README show it, and
