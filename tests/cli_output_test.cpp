@@ -3,13 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/TestSupport.h"
@@ -169,3 +172,185 @@ TEST_P(CliOutputTest, SummaryHeatingLoadIsTheHeatingReportsTotal) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, CliOutputTest, ::testing::Values("office", "house"));
+
+namespace {
+
+// The tool's standard output, with its standard error in a file of the folder.
+CliRun RunCliKeepingErrors(const std::vector<std::string>& words, const std::string& errPath) {
+    std::string command = "'" THERMAVO_CLI "'";
+    for (const std::string& word : words) command += " '" + word + "'";
+    command += " 2>'" + errPath + "'";
+    CliRun run;
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) return run;
+    char buffer[4096];
+    size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.strOut.append(buffer, got);
+    run.nStatus = ::pclose(pipe);
+    return run;
+}
+
+// The example building written once into a folder, its spaces in their order.
+class BlockCliTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        m_build = RunCli(
+            {"build", THERMAVO_SOURCE_DIR "/examples/building.json", "-o", m_dir.File("spaces")});
+        ASSERT_EQ(m_build.nStatus, 0);
+        for (const char* name : {"01-East-Perimeter-Offices", "02-West-Perimeter-Offices",
+                                 "03-Interior-Zone", "04-Top-Floor"}) {
+            m_spaces.push_back(m_dir.File("spaces/" + std::string(name) + ".Spc"));
+        }
+    }
+
+    std::vector<std::string> Block(std::vector<std::string> options) const {
+        std::vector<std::string> words = {"block"};
+        words.insert(words.end(), m_spaces.begin(), m_spaces.end());
+        words.insert(words.end(), options.begin(), options.end());
+        return words;
+    }
+
+    CScopedConfigHome m_config;
+    CTempDir m_dir;
+    CliRun m_build;
+    std::vector<std::string> m_spaces;
+};
+
+}  // namespace
+
+// The block's tables are the hour-by-hour sums of the spaces' own tables as dump prints them,
+// and the building's zones peak apart, so the block peak is below the sum of the peaks.
+TEST_F(BlockCliTest, BlockTablesAreTheSumsOfTheDumpedSpaces) {
+    const std::string jsonPath = m_dir.File("block.json");
+    ASSERT_EQ(RunCli(Block({"--json", jsonPath})).nStatus, 0);
+    const nlohmann::json block = nlohmann::json::parse(ReadText(jsonPath));
+
+    double sums[25][13] = {};
+    std::vector<int> peakHours;
+    double sumOfPeaks = 0;
+    for (const std::string& space : m_spaces) {
+        const CliRun dump = RunCli({"dump", space});
+        ASSERT_EQ(dump.nStatus, 0);
+        const nlohmann::json total = nlohmann::json::parse(dump.strOut)["m_tblTotal"];
+        double peak = -1;
+        int peakHour = 0;
+        for (int h = 1; h <= 24; ++h) {
+            for (int m = 1; m <= 12; ++m) {
+                const double v = total[h][m].get<double>();
+                sums[h][m] += v;
+                if (v > peak) {
+                    peak = v;
+                    peakHour = h;
+                }
+            }
+        }
+        peakHours.push_back(peakHour);
+        sumOfPeaks += peak;
+    }
+    double blockPeak = 0;
+    for (int h = 1; h <= 24; ++h) {
+        for (int m = 1; m <= 12; ++m) {
+            const double v = block["items"]["1"][h - 1][m - 1].get<double>();
+            ASSERT_NEAR(v, sums[h][m], 1e-9) << "hour " << h << ", month " << m;
+            blockPeak = std::max(blockPeak, v);
+        }
+    }
+    EXPECT_LT(peakHours[0], 12);  // east: morning
+    EXPECT_GT(peakHours[1], 12);  // west: afternoon
+    EXPECT_LT(blockPeak, 0.97 * sumOfPeaks);
+
+    EXPECT_NEAR(ReportValue(m_build.strOut, "Block Peak:"), blockPeak, 0.005) << m_build.strOut;
+    EXPECT_NEAR(ReportValue(m_build.strOut, "Sum of Space Peaks:"), sumOfPeaks, 0.005);
+    EXPECT_LT(ReportValue(m_build.strOut, "Diversity Ratio:"), 1.0);
+}
+
+TEST_F(BlockCliTest, BlockOfTheWrittenSpacesPrintsTheBuildersSummary) {
+    const CliRun block = RunCli(Block({"--name", "Peachtree Office Building"}));
+    ASSERT_EQ(block.nStatus, 0);
+    EXPECT_EQ(block.strOut, m_build.strOut);
+
+    // Metric: the same peak in kW.
+    const CliRun metric = RunCli(Block({"--output-units", "metric"}));
+    ASSERT_EQ(metric.nStatus, 0);
+    EXPECT_NEAR(ReportValue(metric.strOut, "Block Peak:"),
+                3.52 * ReportValue(block.strOut, "Block Peak:"), 3.52 * 0.005)
+        << metric.strOut;
+    EXPECT_NE(metric.strOut.find(" L/s\n"), std::string::npos) << metric.strOut;
+
+    // The table's cells are the exported values, rounded.
+    const std::string jsonPath = m_dir.File("block.json");
+    ASSERT_EQ(RunCli(Block({"--json", jsonPath})).nStatus, 0);
+    const nlohmann::json values = nlohmann::json::parse(ReadText(jsonPath))["items"]["1"];
+    const CliRun table = RunCli(Block({"--table"}));
+    ASSERT_EQ(table.nStatus, 0);
+    const std::vector<std::vector<std::string>> cells = ReportCells(table.strOut);
+    ASSERT_EQ(cells.size(), 24u) << table.strOut;
+    for (int h = 0; h < 24; ++h) {
+        for (int m = 0; m < 12; ++m) {
+            ASSERT_EQ(AsPrinted(values[h][m].get<double>(), cells[h][m]), cells[h][m]);
+        }
+    }
+
+    // A space listed twice counts twice, like a count of 2.
+    const std::string a = m_dir.File("twice.json");
+    const std::string b = m_dir.File("count.json");
+    ASSERT_EQ(RunCli({"block", m_spaces[0], m_spaces[0], "--json", a}).nStatus, 0);
+    ASSERT_EQ(RunCli({"block", m_spaces[0], "--count", m_spaces[0] + "=2", "--json", b}).nStatus,
+              0);
+    EXPECT_EQ(ReadText(a), ReadText(b));
+}
+
+// A refused block prints nothing and says which file or space is at fault.
+TEST_F(BlockCliTest, RefusedSpacesPrintNothingAndAreNamed) {
+    const std::string err = m_dir.File("err.txt");
+    const std::string house = m_dir.File("house.Spc");
+    ASSERT_EQ(RunCli({"build", THERMAVO_SOURCE_DIR "/examples/house.json", "-o", house}).nStatus,
+              0);
+    const std::string damaged = m_dir.File("damaged.Spc");
+    WriteFileBytes(damaged, {'n', 'o', 't', ' ', 'a', ' ', 'p', 'r', 'o', 'j'});
+    const std::string blank = m_dir.File("blank.Spc");
+    ASSERT_EQ(RunCli({"new", blank}).nStatus, 0);
+
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"block", m_spaces[0], house}, "East Perimeter Offices"},
+        {{"block", m_spaces[0], m_dir.File("missing.Spc")}, "missing.Spc"},
+        {{"block", m_spaces[0], damaged}, "damaged.Spc"},
+        {{"block", m_spaces[0], blank}, "general"},
+        {{"block", m_spaces[0], "--count", m_spaces[0] + "=0"}, "--count"},
+        {{"block"}, "SPACE.Spc"},
+    };
+    for (const auto& [words, named] : cases) {
+        SCOPED_TRACE(words.back());
+        const CliRun run = RunCliKeepingErrors(words, err);
+        EXPECT_NE(run.nStatus, 0);
+        EXPECT_EQ(run.strOut, "");
+        const std::string said = ReadText(err);
+        EXPECT_NE(said.find(named), std::string::npos) << said;
+    }
+}
+
+// A building description with an error writes nothing and names the space and the command.
+TEST(BlockBuildCli, ErrorsNameTheSpaceAndTheCommand) {
+    CScopedConfigHome config;
+    CTempDir dir;
+    const std::string description = dir.File("building.json");
+    const std::string text =
+        R"({"name": "B", "spaces": [{"name": "Good", "commands": []},)"
+        R"( {"name": "Bad", "count": 2, "commands": [{"command": "generalData",)"
+        R"( "m_dFluorWatts": -5}]}]})";
+    WriteFileBytes(description, std::vector<uint8_t>(text.begin(), text.end()));
+    const std::string err = dir.File("err.txt");
+    const CliRun run = RunCliKeepingErrors({"build", description, "-o", dir.File("out")}, err);
+    EXPECT_NE(run.nStatus, 0);
+    EXPECT_EQ(run.strOut, "");
+    const std::string said = ReadText(err);
+    EXPECT_NE(said.find("space 2 (\"Bad\")"), std::string::npos) << said;
+    EXPECT_NE(said.find("command 1 (generalData)"), std::string::npos) << said;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("out")));
+
+    // Counts are whole numbers of 1 or more.
+    const std::string zero = R"({"spaces": [{"name": "A", "count": 0, "commands": []}]})";
+    WriteFileBytes(description, std::vector<uint8_t>(zero.begin(), zero.end()));
+    EXPECT_NE(RunCliKeepingErrors({"build", description, "-o", dir.File("out")}, err).nStatus, 0);
+    EXPECT_NE(ReadText(err).find("\"count\""), std::string::npos) << ReadText(err);
+}

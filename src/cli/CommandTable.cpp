@@ -93,12 +93,15 @@ std::vector<CliCommand> MakeCommands() {
          }},
         {"build",
          {{"build PROJECT.json -o OUT.Spc",
-           "build a project from a JSON description\n(docs/project-json.md; examples/*.json)"}},
+           "build a project from a JSON description\n(docs/project-json.md; examples/*.json)"},
+          {"build BUILDING.json -o DIR",
+           "build one project per space of a building into DIR\nand print its block load"}},
          [](CLI::App& c, CommandArgs& a) {
              AddInput(c, a, "PROJECT.json", "the project description");
-             c.add_option("-o", a.strOut, "the project file to write")
+             c.add_option("-o", a.strOut,
+                          "the project file, or for a building the folder, to write")
                  ->required()
-                 ->type_name("OUT.Spc");
+                 ->type_name("OUT.Spc|DIR");
          },
          nullptr,
          [](CQuarnDoc& doc, const CommandArgs& a) {
@@ -210,10 +213,10 @@ std::vector<CliCommand> MakeCommands() {
                               OutputUnits(a));
          }},
         {"block",
-         {{"block A.Spc B.Spc ... [--count FILE=N ...] [--name TEXT] [--table] [--output-units "
+         {{"block SPACE.Spc ... [--count FILE=N ...] [--name TEXT] [--table] [--output-units "
            "english|metric]",
            "print the coincident block load of several spaces of one climate"},
-          {"block A.Spc B.Spc ... [--count FILE=N ...] --csv DIR | --json FILE",
+          {"block SPACE.Spc ... [--count FILE=N ...] --csv DIR | --json FILE",
            "write every block load table"}},
          [](CLI::App& c, CommandArgs& a) {
              c.add_option("SPACE.Spc", a.files, "the spaces' project files")->required();
