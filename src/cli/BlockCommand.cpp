@@ -79,7 +79,10 @@ bool Export(const CBuilding& b, UnitSystem units, const std::string& csvDir,
         }
         tables[key] = rows;
         if (!csvDir.empty() &&
-            !WriteText((std::filesystem::path(csvDir) / ("item-" + key + ".csv")).string(), csv)) {
+            !WriteText((std::filesystem::path(csvDir) /
+                        ("item-" + std::string(key.size() < 2 ? "0" : "") + key + ".csv"))
+                           .string(),
+                       csv)) {
             return false;
         }
     }
