@@ -11,7 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "building/BlockSummaryDrawing.h"
 #include "document/QuarnDoc.h"
+#include "draw/FontMetrics.h"
+#include "draw/RecordingCanvas.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -198,6 +201,57 @@ TEST_F(BuildingTest, SummaryAndTableInEitherUnitSystem) {
     std::snprintf(row, sizeof row, "\n16\t%.2f\t", b.Tons(LoadItem::kTotal, 16, 1) * 3.52);
     EXPECT_NE(table.find(row), std::string::npos) << table;
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 3 + 1 + 24);
+}
+
+// Drawn, the summary shows every field of its text once, inside the page; printed, its pages
+// share the lines out without losing or repeating one.
+TEST_F(BuildingTest, DrawnSummaryShowsItsTextOnScreenAndOverThePrintedPages) {
+    const CBuilding b = Make({{east, "East Perimeter Offices", 2}, {west, "West", 1}});
+    const std::string text = BlockSummaryText(b, UnitSystem::kMetric);
+    std::vector<std::string> fields;
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = text.find_first_of("\t\n", start);
+        if (end > start) fields.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    auto drawnTexts = [](const CRecordingCanvas& canvas, int width) {
+        std::vector<std::string> texts;
+        for (const CRecordingCanvas::Call& call : canvas.calls) {
+            if (call.op != CRecordingCanvas::Op::kText) continue;
+            texts.push_back(call.text);
+            const int w = MeasureText(call.font, call.text).cx;
+            const bool right = (call.align & kAlignRight) != 0;
+            EXPECT_GE(right ? call.x1 - w : call.x1, 0) << call.text;
+            EXPECT_LE(right ? call.x1 : call.x1 + w, width) << call.text;
+        }
+        return texts;
+    };
+
+    ViewPage screen;
+    screen.nClientWidth = 1000;
+    screen.nClientHeight = 700;
+    CRecordingCanvas canvas;
+    canvas.UseFontMetrics();
+    const DrawResult drawn = DrawBlockSummary(b, UnitSystem::kMetric, canvas, screen);
+    EXPECT_EQ(drawn.copy, DrawResult::Copy::kText);
+    EXPECT_EQ(drawn.strCopyText, text);
+    EXPECT_EQ(drawnTexts(canvas, 1000), fields);
+
+    ViewPage printed;
+    printed.nPrintHeight = 300;  // a short page, so that the summary takes several
+    const int pages = BlockSummaryPages(b, UnitSystem::kMetric, printed);
+    EXPECT_GT(pages, 1);
+    EXPECT_LE(pages, 3);
+    std::vector<std::string> all;
+    for (printed.nPageNumber = 1; printed.nPageNumber <= pages; ++printed.nPageNumber) {
+        CRecordingCanvas paper(true);
+        paper.UseFontMetrics();
+        DrawBlockSummary(b, UnitSystem::kMetric, paper, printed);
+        const std::vector<std::string> texts = drawnTexts(paper, kPrintPageWidth);
+        EXPECT_FALSE(texts.empty()) << printed.nPageNumber;
+        all.insert(all.end(), texts.begin(), texts.end());
+    }
+    EXPECT_EQ(all, fields);
 }
 
 }  // namespace

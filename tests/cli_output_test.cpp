@@ -300,6 +300,26 @@ TEST_F(BlockCliTest, BlockOfTheWrittenSpacesPrintsTheBuildersSummary) {
     EXPECT_EQ(ReadText(a), ReadText(b));
 }
 
+// The summary drawn: an SVG with its lines, and a PDF where the build has Qt.
+TEST_F(BlockCliTest, RendersTheSummary) {
+    const std::string svg = m_dir.File("block.svg");
+    ASSERT_EQ(RunCli(Block({"--render", "summary", "-o", svg})).nStatus, 0);
+    const std::string drawing = ReadText(svg);
+    EXPECT_NE(drawing.find(">Diversity Ratio:<"), std::string::npos);
+    EXPECT_NE(drawing.find(">East Perimeter Offices<"), std::string::npos);
+    EXPECT_NE(drawing.find("</svg>"), std::string::npos);
+
+    const std::string pdf = m_dir.File("block.pdf");
+    const std::string err = m_dir.File("err.txt");
+    const CliRun run = RunCliKeepingErrors(Block({"--render", "summary", "-o", pdf}), err);
+    if (run.nStatus == 0) {
+        EXPECT_EQ(ReadText(pdf).substr(0, 5), "%PDF-");
+    } else {
+        EXPECT_NE(ReadText(err).find("no PDF output"), std::string::npos) << ReadText(err);
+    }
+    EXPECT_NE(RunCli(Block({"--render", "summary"})).nStatus, 0);  // no -o
+}
+
 // A refused block prints nothing and says which file or space is at fault.
 TEST_F(BlockCliTest, RefusedSpacesPrintNothingAndAreNamed) {
     const std::string err = m_dir.File("err.txt");

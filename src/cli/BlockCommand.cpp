@@ -10,7 +10,9 @@
 #include <system_error>
 #include <vector>
 
+#include "RenderCommand.h"
 #include "archive/AtomicFile.h"
+#include "building/BlockSummaryDrawing.h"
 #include "building/Building.h"
 #include "document/ProjectFile.h"
 #include "document/QuarnDoc.h"
@@ -133,6 +135,15 @@ int RunBlock(CQuarnDoc& doc, const BlockArgs& args) {
 
     if (!args.strCsvDir.empty() || !args.strJsonPath.empty()) {
         return Export(*building, units, args.strCsvDir, args.strJsonPath) ? 0 : 1;
+    }
+    if (!args.strRender.empty()) {
+        const CBuilding& b = *building;
+        return RenderDrawing(
+            [&b, units](ICanvas& canvas, const ViewPage& page) {
+                return DrawBlockSummary(b, units, canvas, page);
+            },
+            [&b, units](const ViewPage& page) { return BlockSummaryPages(b, units, page); },
+            args.strOut);
     }
     const std::string text =
         args.bTable ? BlockTableText(*building, units) : BlockSummaryText(*building, units);

@@ -14,6 +14,8 @@ struct BlockArgs {
     bool bTable = false;              // the block total table instead of the summary
     std::string strCsvDir;            // empty when not wanted
     std::string strJsonPath;          // empty when not wanted
+    std::string strRender;            // "summary" to draw it into strOut; empty: print
+    std::string strOut;               // the drawing: OUT.svg or OUT.pdf
 };
 
 // Loads the spaces and prints the block load summary (or table), or writes the block tables.

@@ -217,7 +217,9 @@ std::vector<CliCommand> MakeCommands() {
            "english|metric]",
            "print the coincident block load of several spaces of one climate"},
           {"block SPACE.Spc ... [--count FILE=N ...] --csv DIR | --json FILE",
-           "write every block load table"}},
+           "write every block load table"},
+          {"block SPACE.Spc ... [--count FILE=N ...] --render summary -o OUT.svg|OUT.pdf",
+           "draw the block load summary (PDF: the printed pages)"}},
          [](CLI::App& c, CommandArgs& a) {
              c.add_option("SPACE.Spc", a.files, "the spaces' project files")->required();
              c.add_option("--count", a.counts, "how many identical copies of a space (default 1)")
@@ -228,11 +230,20 @@ std::vector<CliCommand> MakeCommands() {
                  ->type_name("DIR");
              c.add_option("--json", a.strJsonPath, "write every block table into one JSON file")
                  ->type_name("FILE");
+             c.add_option("--render", a.strRender, "draw the block load summary into -o")
+                 ->check(CLI::IsMember({"summary"}));
+             c.add_option("-o", a.strOut, "with --render, the drawing to write, by its extension")
+                 ->type_name("OUT.svg|OUT.pdf");
              AddOutputUnits(c, a);
          },
          [](const CommandArgs& a) -> std::string {
-             if (a.bTable && (!a.strCsvDir.empty() || !a.strJsonPath.empty())) {
-                 return "block: --table prints, --csv and --json write: give one or the other";
+             const int outputs = (a.bTable ? 1 : 0) + (a.strRender.empty() ? 0 : 1) +
+                                 (a.strCsvDir.empty() && a.strJsonPath.empty() ? 0 : 1);
+             if (outputs > 1) {
+                 return "block: give one of --table, --render and --csv/--json";
+             }
+             if (a.strRender.empty() != a.strOut.empty()) {
+                 return "block: --render and -o go together";
              }
              return {};
          },
@@ -245,6 +256,8 @@ std::vector<CliCommand> MakeCommands() {
              b.bTable = a.bTable;
              b.strCsvDir = a.strCsvDir;
              b.strJsonPath = a.strJsonPath;
+             b.strRender = a.strRender;
+             b.strOut = a.strOut;
              return RunBlock(doc, b);
          }},
         {"render",

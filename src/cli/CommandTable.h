@@ -29,6 +29,7 @@ struct CommandArgs {
     std::vector<std::string> counts;  // block: FILE=N
     std::string strName;              // block: the building name
     bool bTable = false;              // block: the block table rather than the summary
+    std::string strRender;            // block: the drawing to render, "summary"
 };
 
 // One way of calling a command: its synopsis as the usage text and the README show it, and

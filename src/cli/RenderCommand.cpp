@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -150,6 +151,49 @@ int RenderPdf(const CQuarnDoc& doc, int kind, const std::string& outPath) {
 }  // namespace
 
 int RenderView(const CQuarnDoc& doc, int kind, const std::string& outPath, bool print, int page);
+
+int RenderDrawing(const std::function<DrawResult(ICanvas&, const ViewPage&)>& draw,
+                  const std::function<int(const ViewPage&)>& pages, const std::string& outPath) {
+    if (EndsWith(outPath, ".svg")) {
+        CSvgCanvas canvas(false);
+        const ScrollSizes sizes = draw(canvas, SvgPage(false, 1)).sizes;
+        const std::string svg = canvas.Document(sizes.nPageWidth * 4, sizes.nPageHeight);
+        std::string cause;
+        if (!WriteFileAtomically(outPath, std::vector<uint8_t>(svg.begin(), svg.end()), cause)) {
+            std::fprintf(stderr, "%s: %s\n", outPath.c_str(), cause.c_str());
+            return 1;
+        }
+        return 0;
+    }
+    if (EndsWith(outPath, ".pdf")) {
+#ifdef THERMAVO_HAVE_QT
+        const auto app = MakeOffscreenApplication();
+        QPdfWriter writer(QString::fromStdString(outPath));
+        writer.setResolution(100);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                         QMarginsF(0, 0, 0, 0)));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            std::fprintf(stderr, "%s: cannot write the PDF file\n", outPath.c_str());
+            return 1;
+        }
+        const int count = pages(PrintPage(1));
+        for (int number = 1; number <= count; ++number) {
+            if (number > 1) writer.newPage();
+            CQPainterCanvas canvas(painter, true, false, kMarginX, kMarginY);
+            draw(canvas, PrintPage(number));
+        }
+        painter.end();
+        return 0;
+#else
+        (void)pages;
+        std::fprintf(stderr, "This build has no PDF output (it needs Qt 6).\n");
+        return 1;
+#endif
+    }
+    std::fprintf(stderr, "%s: the output must end in .svg or .pdf\n", outPath.c_str());
+    return 2;
+}
 
 int RunRender(CQuarnDoc& doc, const char* path, int kind, const std::string& outPath, bool print,
               int page, int outputUnits) {

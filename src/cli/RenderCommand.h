@@ -1,6 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <string>
+
+#include "draw/Canvas.h"
+#include "views/ViewDrawing.h"
 
 class CQuarnDoc;
 
@@ -15,3 +19,9 @@ constexpr int kInputDataPages = 3;
 // exit code.
 int RunRender(CQuarnDoc& doc, const char* path, int kind, const std::string& outPath, bool print,
               int page, int outputUnits);
+
+// Draws a drawing that is not a view of one project (the block load summary): SVG in the
+// screen layout, PDF in the printed layout, as many pages as pages answers for the printed
+// page. Returns the exit code.
+int RenderDrawing(const std::function<DrawResult(ICanvas&, const ViewPage&)>& draw,
+                  const std::function<int(const ViewPage&)>& pages, const std::string& outPath);
