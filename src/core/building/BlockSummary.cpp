@@ -4,6 +4,7 @@
 
 #include "building/Building.h"
 #include "text/Format.h"
+#include "views/ViewDrawing.h"
 
 namespace {
 
@@ -66,23 +67,8 @@ std::string BlockSummaryText(const CBuilding& b, UnitSystem system) {
         t += label + "\t" + sensible + "\t" + latent + "\t" + total + "\n";
     };
     using Item = LoadItem;
-    struct SensibleRow {
-        const char* label;
-        LoadItem item;
-    };
-    static constexpr SensibleRow kSensibleRows[] = {
-        {"Walls conduction", Item::kWalls},
-        {"Roof conduction", Item::kRoof},
-        {"Floor, ceiling, partitions", Item::kFloorCeilPart},
-        {"Glass solar trans.", Item::kGlassSolar},
-        {"Glass conduction", Item::kGlassCond},
-        {"Skylights", Item::kSkylights},
-        {"Glass blocks", Item::kGlassBlocks},
-        {"Lights", Item::kLights},
-        {"Electronic equipment", Item::kElecEquip},
-        {"Power equipment", Item::kPowerEquip},
-    };
-    for (const SensibleRow& r : kSensibleRows) row(r.label, value(r.item), "", value(r.item));
+    for (const SensibleGainRow& r : SensibleGainRows())
+        row(r.label, value(r.item), "", value(r.item));
     row("People", value(Item::kPeopleSens), value(Item::kPeopleLat),
         sum(Item::kPeopleSens, Item::kPeopleLat));
     row("Appliances", value(Item::kAppliancesSens), value(Item::kAppliancesLat),

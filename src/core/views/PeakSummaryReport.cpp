@@ -124,23 +124,7 @@ DrawResult DrawPeakSummaryReport(const CQuarnDoc& doc, const ViewExtremes& extre
             "%.2f", doc.GetLoadComponent(hour, month, a) + doc.GetLoadComponent(hour, month, b));
     };
 
-    struct SensibleRow {
-        const char* label;
-        LoadItem item;
-    };
-    static constexpr SensibleRow kSensibleRows[] = {
-        {"Walls conduction", Item::kWalls},
-        {"Roof conduction", Item::kRoof},
-        {"Floor, ceiling, partitions", Item::kFloorCeilPart},
-        {"Glass solar trans.", Item::kGlassSolar},
-        {"Glass conduction", Item::kGlassCond},
-        {"Skylights", Item::kSkylights},
-        {"Glass blocks", Item::kGlassBlocks},
-        {"Lights", Item::kLights},
-        {"Electronic equipment", Item::kElecEquip},
-        {"Power equipment", Item::kPowerEquip},
-    };
-    for (const SensibleRow& row : kSensibleRows) {
+    for (const SensibleGainRow& row : SensibleGainRows()) {
         const std::string value = gain(row.item);
         GainRow(w, c, row.label, value, "", value);
     }
@@ -178,4 +162,21 @@ DrawResult DrawPeakSummaryReport(const CQuarnDoc& doc, const ViewExtremes& extre
     GainRow(w, c, "Total Cooling Load on Coils and Refrig. Apparatus", "", "", gain(Item::kTotal));
 
     return {PageScrollSizes(W, size.nHeight), DrawResult::Copy::kText, w.CopyText()};
+}
+
+std::span<const SensibleGainRow> SensibleGainRows() {
+    using Item = LoadItem;
+    static constexpr SensibleGainRow kRows[] = {
+        {"Walls conduction", Item::kWalls},
+        {"Roof conduction", Item::kRoof},
+        {"Floor, ceiling, partitions", Item::kFloorCeilPart},
+        {"Glass solar trans.", Item::kGlassSolar},
+        {"Glass conduction", Item::kGlassCond},
+        {"Skylights", Item::kSkylights},
+        {"Glass blocks", Item::kGlassBlocks},
+        {"Lights", Item::kLights},
+        {"Electronic equipment", Item::kElecEquip},
+        {"Power equipment", Item::kPowerEquip},
+    };
+    return kRows;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <span>
 #include <string>
 
+#include "document/ResultTables.h"
 #include "draw/Canvas.h"
 #include "views/ViewValue.h"
 
@@ -35,6 +37,13 @@ DrawResult DrawGraph(const CQuarnDoc& doc, int kind, ICanvas& canvas, const View
 // The summary at the peak cell of extremes (the total cooling load's, as DrawView finds them).
 DrawResult DrawPeakSummaryReport(const CQuarnDoc& doc, const ViewExtremes& extremes,
                                  ICanvas& canvas, const ViewPage& page);
+// The peak cooling summary's rows that carry sensible heat only, in report order; the block
+// summary lists the same rows.
+struct SensibleGainRow {
+    const char* label;
+    LoadItem item;
+};
+std::span<const SensibleGainRow> SensibleGainRows();
 DrawResult DrawHeatingReport(const CQuarnDoc& doc, ICanvas& canvas, const ViewPage& page);
 // On screen the whole list on one long page; printed, page page.nPageNumber of 3.
 DrawResult DrawInputDataReport(const CQuarnDoc& doc, ICanvas& canvas, const ViewPage& page);
