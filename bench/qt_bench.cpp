@@ -18,6 +18,7 @@
 #include "QPainterCanvas.h"
 #include "QuarnApp.h"
 #include "QuarnView.h"
+#include "QuietGuiMessages.h"
 #include "document/ProjectFile.h"
 #include "paths/InstallDir.h"
 #include "tessil/tessil.h"
@@ -74,13 +75,7 @@ long ResidentBytes() {
     return resident * ::sysconf(_SC_PAGESIZE);
 }
 
-class CQuietMessages : public CGuiMessages {
-  public:
-    void ShowMessage(const std::string&) override {}
-    void ReportFileError(const std::string&, const std::string&) override {}
-    SaveAnswer AskSaveChanges(const QString&) override { return SaveAnswer::kDiscard; }
-    bool AskOkCancel(const QString&) override { return true; }
-};
+using bench::CQuietMessages;
 
 // Lets the new window lay out and paint, as it would on screen, so that what painting keeps
 // is counted too.

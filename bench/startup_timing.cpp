@@ -22,18 +22,13 @@
 #include "QPainterCanvas.h"
 #include "QuarnApp.h"
 #include "QuarnView.h"
+#include "QuietGuiMessages.h"
 #include "document/ProjectFile.h"
 #include "paths/InstallDir.h"
 
 namespace {
 
-class CQuietMessages : public CGuiMessages {
-  public:
-    void ShowMessage(const std::string&) override {}
-    void ReportFileError(const std::string&, const std::string&) override {}
-    SaveAnswer AskSaveChanges(const QString&) override { return SaveAnswer::kDiscard; }
-    bool AskOkCancel(const QString&) override { return true; }
-};
+using bench::CQuietMessages;
 
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());

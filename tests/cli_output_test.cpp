@@ -24,11 +24,11 @@ struct CliRun {
     std::string strOut;
 };
 
-// Runs thermavo-cli with the words, each quoted for the shell; stderr is dropped.
-CliRun RunCli(const std::vector<std::string>& words) {
+// Runs thermavo-cli with the words, each quoted for the shell; stderr goes to errPath.
+CliRun RunCli(const std::vector<std::string>& words, const std::string& errPath = "/dev/null") {
     std::string command = "'" THERMAVO_CLI "'";
     for (const std::string& word : words) command += " '" + word + "'";
-    command += " 2>/dev/null";
+    command += " 2>'" + errPath + "'";
     CliRun run;
     std::FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) return run;
@@ -175,21 +175,6 @@ INSTANTIATE_TEST_SUITE_P(Examples, CliOutputTest, ::testing::Values("office", "h
 
 namespace {
 
-// The tool's standard output, with its standard error in a file of the folder.
-CliRun RunCliKeepingErrors(const std::vector<std::string>& words, const std::string& errPath) {
-    std::string command = "'" THERMAVO_CLI "'";
-    for (const std::string& word : words) command += " '" + word + "'";
-    command += " 2>'" + errPath + "'";
-    CliRun run;
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    char buffer[4096];
-    size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.strOut.append(buffer, got);
-    run.nStatus = ::pclose(pipe);
-    return run;
-}
-
 // The example building written once into a folder, its spaces in their order.
 class BlockCliTest : public ::testing::Test {
   protected:
@@ -311,7 +296,7 @@ TEST_F(BlockCliTest, RendersTheSummary) {
 
     const std::string pdf = m_dir.File("block.pdf");
     const std::string err = m_dir.File("err.txt");
-    const CliRun run = RunCliKeepingErrors(Block({"--render", "summary", "-o", pdf}), err);
+    const CliRun run = RunCli(Block({"--render", "summary", "-o", pdf}), err);
     if (run.nStatus == 0) {
         EXPECT_EQ(ReadText(pdf).substr(0, 5), "%PDF-");
     } else {
@@ -341,7 +326,7 @@ TEST_F(BlockCliTest, RefusedSpacesPrintNothingAndAreNamed) {
     };
     for (const auto& [words, named] : cases) {
         SCOPED_TRACE(words.back());
-        const CliRun run = RunCliKeepingErrors(words, err);
+        const CliRun run = RunCli(words, err);
         EXPECT_NE(run.nStatus, 0);
         EXPECT_EQ(run.strOut, "");
         const std::string said = ReadText(err);
@@ -360,7 +345,7 @@ TEST(BlockBuildCli, ErrorsNameTheSpaceAndTheCommand) {
         R"( "m_dFluorWatts": -5}]}]})";
     WriteFileBytes(description, std::vector<uint8_t>(text.begin(), text.end()));
     const std::string err = dir.File("err.txt");
-    const CliRun run = RunCliKeepingErrors({"build", description, "-o", dir.File("out")}, err);
+    const CliRun run = RunCli({"build", description, "-o", dir.File("out")}, err);
     EXPECT_NE(run.nStatus, 0);
     EXPECT_EQ(run.strOut, "");
     const std::string said = ReadText(err);
@@ -371,6 +356,6 @@ TEST(BlockBuildCli, ErrorsNameTheSpaceAndTheCommand) {
     // Counts are whole numbers of 1 or more.
     const std::string zero = R"({"spaces": [{"name": "A", "count": 0, "commands": []}]})";
     WriteFileBytes(description, std::vector<uint8_t>(zero.begin(), zero.end()));
-    EXPECT_NE(RunCliKeepingErrors({"build", description, "-o", dir.File("out")}, err).nStatus, 0);
+    EXPECT_NE(RunCli({"build", description, "-o", dir.File("out")}, err).nStatus, 0);
     EXPECT_NE(ReadText(err).find("\"count\""), std::string::npos) << ReadText(err);
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "RenderCommand.h"
+#include "ReportCommand.h"
 #include "archive/AtomicFile.h"
 #include "building/BlockSummaryDrawing.h"
 #include "building/Building.h"
@@ -19,15 +20,6 @@
 #include "units/Units.h"
 
 namespace {
-
-bool WriteText(const std::string& path, const std::string& text) {
-    std::string cause;
-    if (!WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()), cause)) {
-        std::fprintf(stderr, "%s: %s\n", path.c_str(), cause.c_str());
-        return false;
-    }
-    return true;
-}
 
 // FILE=N into the map; false (after saying why) for a malformed one.
 bool ParseCounts(const std::vector<std::string>& counts, std::map<std::string, int>& out) {

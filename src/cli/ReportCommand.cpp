@@ -43,15 +43,6 @@ std::string CsvField(const std::string& text) {
     return quoted + "\"";
 }
 
-bool WriteText(const std::string& path, const std::string& text) {
-    std::string cause;
-    if (!WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()), cause)) {
-        std::fprintf(stderr, "%s: %s\n", path.c_str(), cause.c_str());
-        return false;
-    }
-    return true;
-}
-
 struct KindValues {
     std::string strTitle;
     std::string strCaption;
@@ -166,4 +157,13 @@ int RunExport(CQuarnDoc& doc, const char* path, const char* csvDir, const char* 
     }
     if (jsonPath != nullptr && !WriteText(jsonPath, json.dump() + "\n")) return 1;
     return 0;
+}
+
+bool WriteText(const std::string& path, const std::string& text) {
+    std::string cause;
+    if (!WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()), cause)) {
+        std::fprintf(stderr, "%s: %s\n", path.c_str(), cause.c_str());
+        return false;
+    }
+    return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class CQuarnDoc;
 
 // In both commands units is 0 or 1 to show the project in that unit system (English or
@@ -20,3 +22,6 @@ int RunExport(CQuarnDoc& doc, const char* path, const char* csvDir, const char* 
 // Shared by the commands that show a view of a saved project.
 // Loads the project and, when outputUnits is 0 or 1, shows it in that unit system.
 bool LoadForView(CQuarnDoc& doc, const char* path, int outputUnits);
+
+// Writes text to the file at path, replacing it whole; false after saying why on stderr.
+bool WriteText(const std::string& path, const std::string& text);
