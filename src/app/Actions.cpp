@@ -20,6 +20,8 @@ enum class ActionKind {
     kWindowKey,
     // Checkable, unchecked at start: its owner sets it from the settings.
     kCheck,
+    // What a block window shows: checkable, and shown only while a block window is active.
+    kBlockView,
 };
 
 struct ActionDef {
@@ -88,6 +90,17 @@ const ActionDef kActions[] = {
     {cmd::kFitWidthOnOpen, "Fit Width on Op&en",
      "Open new windows zoomed to their width instead of at 100 %\nFit Width on Open", nullptr,
      ActionKind::kCheck},
+    {cmd::kBlockLoad, "&Block Load of Open Projects...",
+     "Add the loads of open projects hour by hour to size the central plant\nBlock Load"},
+    {cmd::kBlockSummary, "Block Load &Summary",
+     "Show the block peak, its components and each space's share\nBlock Load Summary", nullptr,
+     ActionKind::kBlockView},
+    {cmd::kBlockTable, "Block Total Cooling Load &Table",
+     "Show the block's total cooling load by hour and month\nBlock Table", nullptr,
+     ActionKind::kBlockView},
+    {cmd::kBlockGraph, "Block Total Cooling Load &Graph",
+     "Show the block's total cooling load as a graph\nBlock Graph", nullptr,
+     ActionKind::kBlockView},
 };
 
 // Menu and toolbar entries besides command ids.
@@ -95,6 +108,7 @@ constexpr int kSeparator = 0;
 constexpr int kRecentFiles = -1;       // the recent files, filled as the list changes
 constexpr int kViewKindMenus = -2;     // the view kinds' popups
 constexpr int kToolBarViewKinds = -3;  // the view kinds with a button
+constexpr int kBlockViews = -4;        // a block window's kinds after a separator
 
 struct MenuDef {
     int nMenuBar;
@@ -119,9 +133,9 @@ const std::vector<MenuDef>& MenuTable() {
         {kMenuBarProject, "&Edit", {cmd::kEditCopy}},
         {kMenuBarProject,
          "&View",
-         {cmd::kViewToolbar, cmd::kViewStatusBar, kSeparator, kViewKindMenus, kSeparator,
-          cmd::kZoomIn, cmd::kZoomOut, cmd::kZoomActual, cmd::kZoomFitWidth, cmd::kZoomFitPage,
-          kSeparator, cmd::kFitWidthOnOpen}},
+         {cmd::kViewToolbar, cmd::kViewStatusBar, kSeparator, kViewKindMenus, kBlockViews,
+          kSeparator, cmd::kZoomIn, cmd::kZoomOut, cmd::kZoomActual, cmd::kZoomFitWidth,
+          cmd::kZoomFitPage, kSeparator, cmd::kFitWidthOnOpen}},
         {kMenuBarProject,
          "&Project",
          {cmd::kGeneralData, cmd::kGlassWindowsData, cmd::kWallsRoofData, cmd::kGlassBlocksData,
@@ -129,7 +143,8 @@ const std::vector<MenuDef>& MenuTable() {
         {kMenuBarProject, "&Tools", {cmd::kUValue, cmd::kOptions}},
         {kMenuBarProject,
          "&Window",
-         {cmd::kWindowNew, cmd::kWindowCascade, cmd::kWindowTile, cmd::kWindowArrange}},
+         {cmd::kWindowNew, cmd::kWindowCascade, cmd::kWindowTile, cmd::kWindowArrange, kSeparator,
+          cmd::kBlockLoad}},
         {kMenuBarProject,
          "&Help",
          {cmd::kHelpFinder, kLicenseAgreementKey, kSeparator, cmd::kAppAbout}},
@@ -209,13 +224,20 @@ ActionMap CreateActions(QObject* owner) {
             for (const QString& key : QString(def.pszKeys).split("; ")) keys << QKeySequence(key);
             action->setShortcuts(keys);
         }
-        if (def.kind == ActionKind::kToggle || def.kind == ActionKind::kCheck) {
+        if (def.kind == ActionKind::kToggle || def.kind == ActionKind::kCheck ||
+            def.kind == ActionKind::kBlockView) {
             action->setCheckable(true);
             action->setChecked(def.kind == ActionKind::kToggle);
         }
+        if (def.kind == ActionKind::kBlockView) action->setVisible(false);
     }
     for (int i = 0; i < kRecentFileCount; ++i)
         NewAction(actions, owner, cmd::kFileMru1 + i, QString(), "Open this document");
+    // The separator before the block kinds comes and goes with them.
+    auto* separator = new QAction(owner);
+    separator->setSeparator(true);
+    separator->setVisible(false);
+    actions.insert(kBlockViewSeparatorKey, separator);
     for (const ViewKindInfo& info : AllViewKinds())
         NewAction(actions, owner, info.nCommandId, ToQString(info.strMenuText),
                   ToQString(info.strPrompt));
@@ -237,6 +259,9 @@ std::vector<QMenu*> BuildMenuBar(int menuBar, const ActionMap& actions, QWidget*
                     menu->addAction(actions.value(cmd::kFileMru1 + i));
             } else if (item == kViewKindMenus) {
                 AddViewKindMenus(menu, actions, onPopup);
+            } else if (item == kBlockViews) {
+                menu->addAction(actions.value(kBlockViewSeparatorKey));
+                for (int id : BlockViewCommands()) menu->addAction(actions.value(id));
             } else {
                 menu->addAction(actions.value(item));
             }
@@ -267,5 +292,12 @@ std::vector<int> WindowKeyCommands() {
     std::vector<int> ids;
     for (const ActionDef& def : kActions)
         if (def.kind == ActionKind::kWindowKey) ids.push_back(def.nId);
+    return ids;
+}
+
+std::vector<int> BlockViewCommands() {
+    std::vector<int> ids;
+    for (const ActionDef& def : kActions)
+        if (def.kind == ActionKind::kBlockView) ids.push_back(def.nId);
     return ids;
 }

@@ -23,6 +23,9 @@ using ActionMap = QMap<int, QAction*>;
 // same command, kept under this key.
 inline constexpr int kLicenseAgreementKey = -cmd::kReadMe;
 
+// The separator in the View menu before a block window's kinds, kept under this key.
+inline constexpr int kBlockViewSeparatorKey = -cmd::kBlockSummary;
+
 // The two menu bars: without a project window and with one.
 inline constexpr int kMenuBarNoProject = 128;
 inline constexpr int kMenuBarProject = 129;
@@ -41,3 +44,6 @@ void FillToolBar(QToolBar& toolBar, const ActionMap& actions);
 
 // The commands with keys but no menu item; the main window itself holds them.
 std::vector<int> WindowKeyCommands();
+
+// The View menu's kinds of a block window: summary, table, graph.
+std::vector<int> BlockViewCommands();

@@ -42,6 +42,10 @@ inline constexpr int kZoomActual = 32942;
 inline constexpr int kZoomFitWidth = 32943;
 inline constexpr int kZoomFitPage = 32944;
 inline constexpr int kFitWidthOnOpen = 32945;
+inline constexpr int kBlockLoad = 32950;
+inline constexpr int kBlockSummary = 32951;
+inline constexpr int kBlockTable = 32952;
+inline constexpr int kBlockGraph = 32953;
 }  // namespace cmd
 
 inline constexpr int kRecentFileCount = 4;

@@ -15,6 +15,8 @@
 
 #include "AboutDlg.h"
 #include "AppStrings.h"
+#include "BlockFrame.h"
+#include "BlockView.h"
 #include "ChildFrame.h"
 #include "DocumentHost.h"
 #include "GuiMessages.h"
@@ -100,6 +102,9 @@ CMainFrame::~CMainFrame() {
     m_bClosing = true;
     delete m_pWallsRoofDlg;
     delete m_pFloorCeilingDlg;
+    // The block windows hold only copies of the projects' data, but go before the projects.
+    const auto blocks = findChildren<CBlockFrame*>();
+    for (CBlockFrame* block : blocks) delete block;
     const auto frames = findChildren<CChildFrame*>();
     for (CChildFrame* frame : frames) delete frame;
 }
@@ -109,14 +114,32 @@ CMainFrame::~CMainFrame() {
 void CMainFrame::UpdateCommandUI() {
     CQuarnDoc* doc = ActiveDoc();
     const bool hasDoc = doc != nullptr;
-    for (int id : {cmd::kFileClose, cmd::kFileSave, cmd::kFileSaveAs, cmd::kFilePrint,
-                   cmd::kFilePrintPreview, cmd::kWindowNew, cmd::kWindowCascade, cmd::kWindowTile,
-                   cmd::kWindowArrange, cmd::kZoomActual, cmd::kZoomFitWidth, cmd::kZoomFitPage})
+    const CBlockFrame* block = ActiveBlock();
+    for (int id : {cmd::kFileClose, cmd::kFileSave, cmd::kFileSaveAs, cmd::kWindowNew})
         FindAction(id)->setEnabled(hasDoc);
-    const CQuarnView* view = hasDoc ? ActiveFrame()->View() : nullptr;
+    // A block window prints, previews, zooms and is arranged as a project window is.
+    for (int id : {cmd::kFilePrint, cmd::kFilePrintPreview, cmd::kWindowCascade, cmd::kWindowTile,
+                   cmd::kWindowArrange, cmd::kZoomActual, cmd::kZoomFitWidth, cmd::kZoomFitPage})
+        FindAction(id)->setEnabled(hasDoc || block != nullptr);
+    const CCanvasView* view = ActiveCanvasView();
     FindAction(cmd::kZoomIn)->setEnabled(view && view->Zoom() < zoom::kMax);
     FindAction(cmd::kZoomOut)->setEnabled(view && view->Zoom() > zoom::kMin);
-    FindAction(cmd::kEditCopy)->setEnabled(hasDoc && doc->m_bCopyAvailable != 0);
+    // A block's graph has nothing to copy, as a project's graphs have not.
+    FindAction(cmd::kEditCopy)
+        ->setEnabled(hasDoc ? doc->m_bCopyAvailable != 0
+                            : block != nullptr && block->View()->Kind() != BlockViewKind::kGraph);
+    FindAction(cmd::kBlockLoad)->setEnabled(!m_host.Documents().empty());
+    FindAction(kBlockViewSeparatorKey)->setVisible(block != nullptr);
+    const std::pair<int, BlockViewKind> blockKinds[] = {
+        {cmd::kBlockSummary, BlockViewKind::kSummary},
+        {cmd::kBlockTable, BlockViewKind::kTable},
+        {cmd::kBlockGraph, BlockViewKind::kGraph}};
+    for (const auto& [id, kind] : blockKinds) {
+        QAction* action = FindAction(id);
+        action->setVisible(block != nullptr);
+        action->setEnabled(block != nullptr);
+        action->setChecked(block != nullptr && block->View()->Kind() == kind);
+    }
     for (const ViewKindInfo& info : AllViewKinds())
         FindAction(info.nCommandId)
             ->setEnabled(hasDoc && IsViewKindCommandEnabled(*doc, info.nKind));
@@ -134,12 +157,18 @@ void CMainFrame::UpdateCommandUI() {
 
 void CMainFrame::OnEditCopy() {
     CQuarnDoc* doc = ActiveDoc();
-    if (doc == nullptr || doc->m_strCopyText.empty()) return;
-    const QString text = ToQString(doc->m_strCopyText);
+    std::string copyText;
+    if (doc != nullptr) {
+        copyText = doc->m_strCopyText;
+    } else if (const CBlockFrame* block = ActiveBlock()) {
+        copyText = BlockCopyText(block->Building(), block->View()->Kind()).value_or("");
+    }
+    if (copyText.empty()) return;
+    const QString text = ToQString(copyText);
     auto* data = new QMimeData;
     data->setText(text);
     data->setHtml(CopyTextAsHtml(text));
-    doc->Messages().ShowMessage(kCopiedMessage);
+    (doc != nullptr ? doc->Messages() : m_host.Messages()).ShowMessage(kCopiedMessage);
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
@@ -225,21 +254,20 @@ void CMainFrame::CloseInputDialogsOf(const CQuarnDoc* doc) {
 }
 
 void CMainFrame::OnFilePrint(bool preview) {
-    CChildFrame* frame = ActiveFrame();
-    if (frame == nullptr) return;
+    CCanvasView* view = ActiveCanvasView();
+    if (view == nullptr) return;
     if (preview) {
-        QPrintPreviewDialog* dialog = frame->View()->CreatePrintPreview(m_host.Printer());
+        QPrintPreviewDialog* dialog = view->CreatePrintPreview(m_host.Printer());
         dialog->resize(size() * 9 / 10);
         dialog->exec();
     } else {
-        frame->View()->Print(m_host.Printer());
+        view->Print(m_host.Printer());
     }
 }
 
 void CMainFrame::OnZoom(int commandId) {
-    CChildFrame* frame = ActiveFrame();
-    if (frame == nullptr) return;
-    CQuarnView* view = frame->View();
+    CCanvasView* view = ActiveCanvasView();
+    if (view == nullptr) return;
     switch (commandId) {
         case cmd::kZoomIn:
             view->ZoomIn();
@@ -251,10 +279,10 @@ void CMainFrame::OnZoom(int commandId) {
             view->ActualSize();
             break;
         case cmd::kZoomFitWidth:
-            view->SetFit(CQuarnView::ZoomFit::kWidth);
+            view->SetFit(CCanvasView::ZoomFit::kWidth);
             break;
         case cmd::kZoomFitPage:
-            view->SetFit(CQuarnView::ZoomFit::kPage);
+            view->SetFit(CCanvasView::ZoomFit::kPage);
             break;
         default:
             break;
@@ -263,9 +291,9 @@ void CMainFrame::OnZoom(int commandId) {
 }
 
 void CMainFrame::UpdateZoomStatus() {
-    CChildFrame* frame = ActiveFrame();
-    m_pZoomLabel->setVisible(frame != nullptr);
-    if (frame != nullptr) m_pZoomLabel->setText(QString("%1%").arg(frame->View()->ZoomPercent()));
+    const CCanvasView* view = ActiveCanvasView();
+    m_pZoomLabel->setVisible(view != nullptr);
+    if (view != nullptr) m_pZoomLabel->setText(QString("%1%").arg(view->ZoomPercent()));
 }
 
 void CMainFrame::OnPrintSetup() {

@@ -3,10 +3,14 @@
 #include <QMainWindow>
 #include <QMap>
 #include <QPointer>
+#include <string>
 #include <vector>
 
 #include "Actions.h"
+#include "BlockLoad.h"
 
+class CBlockFrame;
+class CCanvasView;
 class CChildFrame;
 class CLockPanes;
 class CModelessInputDlg;
@@ -50,6 +54,17 @@ class CMainFrame : public QMainWindow {
 
     CChildFrame* ActiveFrame() const;
     CQuarnDoc* ActiveDoc() const;
+
+    // The block windows, in creation order, and the active one (none when a project window or
+    // nothing is active). A block window is not a project window: it is in neither Frames()
+    // nor ActiveFrame().
+    const std::vector<CBlockFrame*>& BlockFrames() const { return m_blocks; }
+    CBlockFrame* ActiveBlock() const;
+    // Window > Block Load of Open Projects: the dialog, then the block window.
+    void OnBlockLoad();
+    // A block window of the members, placed and activated; none, after the message saying
+    // why, when they make no block.
+    CBlockFrame* OpenBlock(const std::string& name, std::vector<BlockMember> members);
     QMdiArea* MdiArea() const { return m_pMdiArea; }
 
     // The action of a command id (view kinds use theirs); null when there is none.
@@ -102,6 +117,13 @@ class CMainFrame : public QMainWindow {
     void ShowInputDialog(QPointer<CModelessInputDlg>& slot);
     // The project is going away: its modeless dialogs close without storing anything.
     void CloseInputDialogsOf(const CQuarnDoc* doc);
+    // The block windows of a project: made again from its data as it changes, closed as it
+    // goes; the status bar says why one closes.
+    void RebuildBlocksOf(const CQuarnDoc* doc);
+    void CloseBlocksOf(const CQuarnDoc* doc);
+    void OnBlockClosed(CBlockFrame* block);
+    // The pane the zoom, print and preview commands work on: the active window's.
+    CCanvasView* ActiveCanvasView() const;
     void OnHelp(const QString& topic);
     void OnAbout();
     void OnTipOfTheDay();
@@ -122,6 +144,7 @@ class CMainFrame : public QMainWindow {
     std::vector<QMenu*> m_menus128, m_menus129;
     int m_nMenuId = 0;
     std::vector<CChildFrame*> m_frames;
+    std::vector<CBlockFrame*> m_blocks;
     // The two modeless input dialogs; while either is open most project commands are disabled.
     QPointer<CModelessInputDlg> m_pWallsRoofDlg, m_pFloorCeilingDlg;
     bool m_bClosing = false;

@@ -12,6 +12,8 @@
 #include <functional>
 #include <utility>
 
+#include "BlockFrame.h"
+#include "BlockView.h"
 #include "ContextHelp.h"
 #include "DocumentHost.h"
 #include "HelpBrowser.h"
@@ -49,6 +51,7 @@ void CMainFrame::BindActions() {
         {cmd::kWindowCascade, [this] { m_pMdiArea->cascadeSubWindows(); }},
         {cmd::kWindowTile, [this] { m_pMdiArea->tileSubWindows(); }},
         {cmd::kWindowArrange, [this] { ArrangeIcons(); }},
+        {cmd::kBlockLoad, [this] { OnBlockLoad(); }},
         {cmd::kHelpFinder, [this] { OnHelp(kHelpIndex); }},
         {cmd::kReadMe, [this] { OnHelp(kHelpReadMe); }},
         {kLicenseAgreementKey, [this] { OnHelp(kHelpReadMe); }},
@@ -83,6 +86,16 @@ void CMainFrame::BindActions() {
         const int kind = info.nKind;
         connect(m_actions.value(info.nCommandId), &QAction::triggered, this,
                 [this, kind] { OnViewKind(kind); });
+    }
+    const std::pair<int, BlockViewKind> blockKinds[] = {
+        {cmd::kBlockSummary, BlockViewKind::kSummary},
+        {cmd::kBlockTable, BlockViewKind::kTable},
+        {cmd::kBlockGraph, BlockViewKind::kGraph}};
+    for (const auto& [id, kind] : blockKinds) {
+        connect(m_actions.value(id), &QAction::triggered, this, [this, kind] {
+            if (CBlockFrame* block = ActiveBlock()) block->View()->SetKind(kind);
+            UpdateCommandUI();
+        });
     }
     connect(m_actions.value(cmd::kViewStatusBar), &QAction::toggled, this,
             [this](bool on) { statusBar()->setVisible(on); });

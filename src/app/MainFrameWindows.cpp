@@ -13,6 +13,7 @@
 #include <map>
 
 #include "AppStrings.h"
+#include "BlockFrame.h"
 #include "ChildFrame.h"
 #include "DocumentHost.h"
 #include "GuiMessages.h"
@@ -72,6 +73,7 @@ void CMainFrame::CloseFramesOf(CQuarnDoc& doc) {
 void CMainFrame::UpdateViewsOf(const CQuarnDoc* doc) {
     for (CChildFrame* frame : m_frames)
         if (&frame->Document() == doc) frame->UpdateViews();
+    RebuildBlocksOf(doc);
     UpdateModifiedMarks();
     UpdateCommandUI();
 }
@@ -87,8 +89,10 @@ void CMainFrame::UpdateTitles() {
     }
     UpdateModifiedMarks();
     CChildFrame* active = ActiveFrame();
-    setWindowTitle(active ? QString("%1 - %2").arg(kAppTitle, active->FrameTitle())
-                          : QString(kAppTitle));
+    const CBlockFrame* block = ActiveBlock();
+    setWindowTitle(active  ? QString("%1 - %2").arg(kAppTitle, active->FrameTitle())
+                   : block ? QString("%1 - %2").arg(kAppTitle, block->Title())
+                           : QString(kAppTitle));
 }
 
 void CMainFrame::UpdateModifiedMarks() {
@@ -108,8 +112,10 @@ void CMainFrame::OnFrameClosed(CChildFrame* frame) {
     std::erase(m_frames, frame);
     const CQuarnDoc* doc = &frame->Document();
     if (std::none_of(m_frames.begin(), m_frames.end(),
-                     [doc](const CChildFrame* other) { return &other->Document() == doc; }))
+                     [doc](const CChildFrame* other) { return &other->Document() == doc; })) {
         CloseInputDialogsOf(doc);
+        CloseBlocksOf(doc);
+    }
     if (m_frames.empty()) SwitchMenu(kMenuBarNoProject);
     UpdateTitles();
     UpdateCommandUI();
@@ -123,6 +129,7 @@ void CMainFrame::OnFrameDestroyed(CChildFrame* frame) {
         if (&other->Document() == doc) shown = true;
     if (!shown) {
         CloseInputDialogsOf(doc);
+        CloseBlocksOf(doc);
         m_host.ReleaseDocument(doc);
     }
     if (m_bClosing) return;

@@ -1,15 +1,8 @@
 #pragma once
 
-#include <QAbstractScrollArea>
-#include <QPointF>
-#include <QSize>
-
-#include "draw/Canvas.h"
+#include "CanvasView.h"
 
 class CQuarnDoc;
-class QPainter;
-class QPrinter;
-class QPrintPreviewDialog;
 
 // The pages a print of the kind has: 3 for the input data report, else 1.
 int PrintPageCount(int kind);
@@ -20,77 +13,28 @@ int PrintPageCount(int kind);
 bool PrintDocumentPages(CQuarnDoc& doc, QPrinter& printer, bool printerOutput, int first, int last,
                         QSize client);
 
-// The results pane: draws the document's current view kind through the core's drawing code,
-// one logical unit (0.01 inch) to one pixel times the pane's zoom, scrolled by the sizes the
-// drawing asks for. The zoom scales the drawing only: its layout, printing and the copy text
-// are those of 100 %.
-class CQuarnView : public QAbstractScrollArea {
+// The results pane of a project window: draws the document's current view kind through the
+// core's drawing code.
+class CQuarnView : public CCanvasView {
     Q_OBJECT
 
   public:
     CQuarnView(CQuarnDoc& doc, QWidget* parent = nullptr);
 
     CQuarnDoc& Document() const { return m_doc; }
-    const ScrollSizes& LastScrollSizes() const { return m_sizes; }
-    bool IsActive() const { return m_bActive; }
-
-    // Prints with the print dialog; false when cancelled.
-    bool Print(QPrinter& printer);
-    // The print preview dialog on this view's kind (not yet shown; deleted on close).
-    QPrintPreviewDialog* CreatePrintPreview(QPrinter& printer);
-    // Paints the pages of the current kind onto printer; printerOutput only for a real printer.
-    // useRange: honour the from/to pages chosen in the print dialog.
-    void PrintPages(QPrinter& printer, bool printerOutput, bool useRange);
 
     // The pages a print of the current kind has: 3 for the input data report, else 1.
-    int PageCount() const;
-
-    // What the zoom follows: a chosen factor, or the viewport as it is resized.
-    enum class ZoomFit { kNone, kWidth, kPage };
-
-    // The zoom factor (1.0 = 100 %) and how it was chosen.
-    double Zoom() const { return m_zoom; }
-    int ZoomPercent() const;
-    ZoomFit Fit() const { return m_fit; }
-    // A chosen factor, kept within 25 %..400 %; the point at anchor (viewport pixels) stays
-    // where it is.
-    void SetZoom(double factor, QPointF anchor = QPointF());
-    void ZoomIn();
-    void ZoomOut();
-    void ActualSize();
-    // The zoom that fits the page, kept as the pane is resized until another zoom is chosen.
-    void SetFit(ZoomFit fit);
-    // The page's width on screen, pixels.
-    double ShownPageWidth() const { return m_sizes.nTotalWidth * m_zoom; }
-
-  signals:
-    // After every paint: the document's copy text and availability may have changed.
-    void Drawn();
-    void ZoomChanged(int percent);
+    int PageCount() const override;
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
+    DrawResult DrawContent(ICanvas& canvas, const ViewPage& page) override;
+    void ContentDrawn(const DrawResult& drawn) override;
+    bool PrintRange(QPrinter& printer, bool printerOutput, int first, int last,
+                    QSize client) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-    bool viewportEvent(QEvent* event) override;
 
   private:
-    void ApplyScrollSizes(const ScrollSizes& sizes);
-    void SetActive(bool active);
-    // One drawing of the current kind onto the viewport at the current zoom.
-    void DrawOnce();
-    // The factor the fit asks for with the last drawing's sizes.
-    double FitZoom() const;
-
     CQuarnDoc& m_doc;
-    ScrollSizes m_sizes{100, 100, 0, 0, 0, 0};
-    bool m_bActive = false;
-    double m_zoom = 1.0;
-    ZoomFit m_fit = ZoomFit::kNone;
-    // Wheel turns with Ctrl held, in eighths of a degree, until they make a whole notch.
-    int m_wheelTurn = 0;
+    // The kind the last drawing showed, recorded in the document once the painter is done.
+    int m_nDrawnKind = 0;
 };
