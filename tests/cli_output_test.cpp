@@ -317,6 +317,23 @@ TEST_F(BlockCliTest, RendersTheSummaryTableAndGraph) {
 }
 
 // A refused block prints nothing and says which file or space is at fault.
+// With no options file each of the four new projects finds it missing; the user is told once.
+TEST_F(BlockCliTest, AMessageEveryProjectMeetsIsSaidOnce) {
+    const std::string err = m_dir.File("err.txt");
+    ASSERT_EQ(
+        RunCli({"build", THERMAVO_SOURCE_DIR "/examples/building.json", "-o", m_dir.File("again")},
+               err)
+            .nStatus,
+        0);
+    const std::string said = ReadText(err);
+    for (const std::string& line :
+         {std::string("Default options settings will be used.\n"), m_config.OptionsPath() + ": "}) {
+        const size_t first = said.find(line);
+        EXPECT_NE(first, std::string::npos) << said;
+        EXPECT_EQ(said.find(line, first + 1), std::string::npos) << said;
+    }
+}
+
 TEST_F(BlockCliTest, RefusedSpacesPrintNothingAndAreNamed) {
     const std::string err = m_dir.File("err.txt");
     const std::string house = m_dir.File("house.Spc");
