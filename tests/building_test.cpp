@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "building/BlockSummaryDrawing.h"
@@ -16,6 +17,7 @@
 #include "draw/FontMetrics.h"
 #include "draw/RecordingCanvas.h"
 #include "support/TestSupport.h"
+#include "views/ViewDrawing.h"
 
 namespace {
 
@@ -196,11 +198,55 @@ TEST_F(BuildingTest, SummaryAndTableInEitherUnitSystem) {
     EXPECT_NE(english.find("East\t2\tJuly\t9:00 AM\t"), std::string::npos) << english;
     EXPECT_NE(english.find("West\t1\tJuly\t4:00 PM\t"), std::string::npos) << english;
 
+    // The table's copy text: title, building, header and 24 hours, cells in kW as drawn.
     const std::string table = BlockTableText(b, UnitSystem::kMetric);
-    char row[64];
-    std::snprintf(row, sizeof row, "\n16\t%.2f\t", b.Tons(LoadItem::kTotal, 16, 1) * 3.52);
-    EXPECT_NE(table.find(row), std::string::npos) << table;
+    EXPECT_EQ(table.substr(0, table.find("\n\nHour\tJan")), "Block Total Cooling Load - kW\nTest");
+    const size_t row = table.find("\n16.00\t");
+    ASSERT_NE(row, std::string::npos) << table;
+    EXPECT_NEAR(std::stod(table.substr(row + 7)), b.Tons(LoadItem::kTotal, 16, 1) * 3.52, 0.005);
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 3 + 1 + 24);
+}
+
+// The block of one space draws its table and graph call for call as the space's own Total
+// Cooling Load table and graph, titles apart: the same drawing code, fed the block's sums.
+TEST_F(BuildingTest, BlockTableAndGraphOfOneSpaceDrawAsTheSpacesOwn) {
+    east->m_strProjectName = "Test";
+    for (int r = 0; r <= 24; ++r) east->m_tblTotal[r][0] = r;  // the headers a project stores
+    for (int c = 0; c <= 12; ++c) east->m_tblTotal[0][c] = c;
+    const CBuilding b = Make({{east, "East", 1}});
+    for (const bool printing : {false, true}) {
+        ViewPage page;
+        page.nClientWidth = 900;
+        page.nClientHeight = 600;
+        auto same = [&](const CRecordingCanvas& own, const CRecordingCanvas& block) {
+            ASSERT_EQ(own.calls.size(), block.calls.size());
+            int titles = 0;
+            for (size_t i = 0; i < own.calls.size(); ++i) {
+                const CRecordingCanvas::Call& a = own.calls[i];
+                const CRecordingCanvas::Call& c = block.calls[i];
+                if (a.text != c.text) {
+                    EXPECT_EQ("Block " + a.text, c.text);
+                    ++titles;
+                }
+                EXPECT_EQ(std::tie(a.x1, a.y1, a.x2, a.y2, a.pen.r, a.font.nHeight),
+                          std::tie(c.x1, c.y1, c.x2, c.y2, c.pen.r, c.font.nHeight))
+                    << i << " " << a.text;
+            }
+            EXPECT_GE(titles, 1);
+        };
+        CRecordingCanvas ownTable(printing), blockTable(printing);
+        const DrawResult own = DrawTable(*east, 101, ownTable, page);
+        const DrawResult block = DrawBlockTable(b, UnitSystem::kEnglish, blockTable, page);
+        same(ownTable, blockTable);
+        EXPECT_EQ("Block " + own.strCopyText, block.strCopyText);
+        EXPECT_EQ(block.strCopyText, BlockTableText(b, UnitSystem::kEnglish));
+
+        CRecordingCanvas ownGraph(printing), blockGraph(printing);
+        DrawGraph(*east, 1, ownGraph, page);
+        EXPECT_EQ(DrawBlockGraph(b, UnitSystem::kEnglish, blockGraph, page).copy,
+                  DrawResult::Copy::kNothing);
+        same(ownGraph, blockGraph);
+    }
 }
 
 // Drawn, the summary shows every field of its text once, inside the page; printed, its pages

@@ -285,8 +285,8 @@ TEST_F(BlockCliTest, BlockOfTheWrittenSpacesPrintsTheBuildersSummary) {
     EXPECT_EQ(ReadText(a), ReadText(b));
 }
 
-// The summary drawn: an SVG with its lines, and a PDF where the build has Qt.
-TEST_F(BlockCliTest, RendersTheSummary) {
+// The summary, table and graph drawn: SVGs with their texts, and a PDF where the build has Qt.
+TEST_F(BlockCliTest, RendersTheSummaryTableAndGraph) {
     const std::string svg = m_dir.File("block.svg");
     ASSERT_EQ(RunCli(Block({"--render", "summary", "-o", svg})).nStatus, 0);
     const std::string drawing = ReadText(svg);
@@ -303,9 +303,37 @@ TEST_F(BlockCliTest, RendersTheSummary) {
         EXPECT_NE(ReadText(err).find("no PDF output"), std::string::npos) << ReadText(err);
     }
     EXPECT_NE(RunCli(Block({"--render", "summary"})).nStatus, 0);  // no -o
+
+    for (const char* kind : {"table", "graph"}) {
+        const std::string out = m_dir.File(std::string(kind) + ".svg");
+        ASSERT_EQ(RunCli(Block({"--render", kind, "-o", out})).nStatus, 0) << kind;
+        const std::string view = ReadText(out);
+        EXPECT_NE(view.find(">Block Total Cooling Load - Tons<"), std::string::npos) << kind;
+        EXPECT_NE(view.find(kind == std::string("table") ? ">Hour<" : ">Hour of Day (Solar Time)<"),
+                  std::string::npos)
+            << kind;
+    }
+    EXPECT_NE(RunCli(Block({"--render", "chart", "-o", m_dir.File("x.svg")})).nStatus, 0);
 }
 
 // A refused block prints nothing and says which file or space is at fault.
+// With no options file each of the four new projects finds it missing; the user is told once.
+TEST_F(BlockCliTest, AMessageEveryProjectMeetsIsSaidOnce) {
+    const std::string err = m_dir.File("err.txt");
+    ASSERT_EQ(
+        RunCli({"build", THERMAVO_SOURCE_DIR "/examples/building.json", "-o", m_dir.File("again")},
+               err)
+            .nStatus,
+        0);
+    const std::string said = ReadText(err);
+    for (const std::string& line :
+         {std::string("Default options settings will be used.\n"), m_config.OptionsPath() + ": "}) {
+        const size_t first = said.find(line);
+        EXPECT_NE(first, std::string::npos) << said;
+        EXPECT_EQ(said.find(line, first + 1), std::string::npos) << said;
+    }
+}
+
 TEST_F(BlockCliTest, RefusedSpacesPrintNothingAndAreNamed) {
     const std::string err = m_dir.File("err.txt");
     const std::string house = m_dir.File("house.Spc");

@@ -130,11 +130,16 @@ int RunBlock(CQuarnDoc& doc, const BlockArgs& args) {
     }
     if (!args.strRender.empty()) {
         const CBuilding& b = *building;
+        const std::string& kind = args.strRender;
         return RenderDrawing(
-            [&b, units](ICanvas& canvas, const ViewPage& page) {
+            [&b, units, &kind](ICanvas& canvas, const ViewPage& page) {
+                if (kind == "table") return DrawBlockTable(b, units, canvas, page);
+                if (kind == "graph") return DrawBlockGraph(b, units, canvas, page);
                 return DrawBlockSummary(b, units, canvas, page);
             },
-            [&b, units](const ViewPage& page) { return BlockSummaryPages(b, units, page); },
+            [&b, units, &kind](const ViewPage& page) {
+                return kind == "summary" ? BlockSummaryPages(b, units, page) : 1;
+            },
             args.strOut);
     }
     const std::string text =

@@ -218,8 +218,9 @@ std::vector<CliCommand> MakeCommands() {
            "print the coincident block load of several spaces of one climate"},
           {"block SPACE.Spc ... [--count FILE=N ...] --csv DIR | --json FILE",
            "write every block load table"},
-          {"block SPACE.Spc ... [--count FILE=N ...] --render summary -o OUT.svg|OUT.pdf",
-           "draw the block load summary (PDF: the printed pages)"}},
+          {"block SPACE.Spc ... [--count FILE=N ...] --render summary|table|graph -o "
+           "OUT.svg|OUT.pdf",
+           "draw the block load summary, total table or graph (PDF: the printed pages)"}},
          [](CLI::App& c, CommandArgs& a) {
              c.add_option("SPACE.Spc", a.files, "the spaces' project files")->required();
              c.add_option("--count", a.counts, "how many identical copies of a space (default 1)")
@@ -230,8 +231,9 @@ std::vector<CliCommand> MakeCommands() {
                  ->type_name("DIR");
              c.add_option("--json", a.strJsonPath, "write every block table into one JSON file")
                  ->type_name("FILE");
-             c.add_option("--render", a.strRender, "draw the block load summary into -o")
-                 ->check(CLI::IsMember({"summary"}));
+             c.add_option("--render", a.strRender,
+                          "draw the block load summary, table or graph into -o")
+                 ->check(CLI::IsMember({"summary", "table", "graph"}));
              c.add_option("-o", a.strOut, "with --render, the drawing to write, by its extension")
                  ->type_name("OUT.svg|OUT.pdf");
              AddOutputUnits(c, a);

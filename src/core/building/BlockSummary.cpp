@@ -11,8 +11,6 @@ namespace {
 constexpr const char* kMonthNames[12] = {"January",   "February", "March",    "April",
                                          "May",       "June",     "July",     "August",
                                          "September", "October",  "November", "December"};
-constexpr const char* kMonthHeaders[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 std::string MonthName(int month) {
     return month >= 1 && month <= 12 ? kMonthNames[month - 1] : std::string();
@@ -96,19 +94,5 @@ std::string BlockSummaryText(const CBuilding& b, UnitSystem system) {
     const std::optional<double> ratio = b.DiversityRatio();
     t += "Diversity Ratio:\t" + (ratio ? StrFormat("%.3f", *ratio) : std::string("none")) + "\n";
     t += StrFormat("\nBlock Heating Load:\t%.2f %s\n", u.Heat(b.HeatingTotal()), u.HeatUnit());
-    return t;
-}
-
-std::string BlockTableText(const CBuilding& b, UnitSystem system) {
-    const LoadItem item = LoadItem::kTotal;
-    const Units u{system == UnitSystem::kMetric};
-    std::string t = StrFormat("Block Total Cooling Load ( %s )\n", u.LoadUnit());
-    t += b.Name() + "\n\nHour\t";
-    for (int m = 1; m <= 12; ++m) t += std::string(kMonthHeaders[m - 1]) + (m < 12 ? "\t" : "\n");
-    for (int h = 1; h <= 24; ++h) {
-        t += StrFormat("%d", h);
-        for (int m = 1; m <= 12; ++m) t += StrFormat("\t%.2f", u.Load(b.Tons(item, h, m)));
-        t += "\n";
-    }
     return t;
 }

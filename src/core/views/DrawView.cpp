@@ -17,6 +17,19 @@ DrawResult DrawView(const CQuarnDoc& doc, int kind, ICanvas& canvas, const ViewP
     }
 }
 
+HourlyView HourlyViewOf(const CQuarnDoc& doc, int kind) {
+    const std::optional<ViewLabelText> labels = ViewLabels(kind, OutputUnitSystem(doc));
+    HourlyView view;
+    view.value = [&doc, kind](int hour, int month) { return ViewValue(doc, kind, hour, month); };
+    // With no labels for the kind the ones the project was saved with stand.
+    view.strTitle = labels ? labels->strTitle : doc.m_strViewTitle;
+    view.strAxis = labels ? labels->strAxis : doc.m_strViewAxis;
+    view.strName = doc.m_strProjectName;
+    view.nDisplaySize = doc.m_nDisplaySize;
+    view.nFontSize = doc.m_nFontSize;
+    return view;
+}
+
 void ShowViewKind(CQuarnDoc& doc, int kind, const DrawResult& drawn) {
     doc.m_nViewKind = kind;
     if (const std::optional<ViewLabelText> labels = ViewLabels(kind, OutputUnitSystem(doc))) {

@@ -185,7 +185,11 @@ void DrawMarker(ICanvas& canvas, int position, int x, int y) {
 }  // namespace
 
 DrawResult DrawGraph(const CQuarnDoc& doc, int kind, ICanvas& canvas, const ViewPage& page) {
-    const int displaySize = doc.m_nDisplaySize;
+    return DrawHourlyGraph(HourlyViewOf(doc, kind), canvas, page);
+}
+
+DrawResult DrawHourlyGraph(const HourlyView& view, ICanvas& canvas, const ViewPage& page) {
+    const int displaySize = view.nDisplaySize;
     if (displaySize != 0 && displaySize != 1) return {};
     const bool printing = canvas.IsPrinting();
 
@@ -193,13 +197,10 @@ DrawResult DrawGraph(const CQuarnDoc& doc, int kind, ICanvas& canvas, const View
     const int W = size.nWidth;
     const int H = size.nHeight;
     const ScrollSizes sizes = PageScrollSizes(W, H);
+    const std::string& title = view.strTitle;
+    const std::string& axis = view.strAxis;
 
-    const std::optional<ViewLabelText> labels = ViewLabels(kind, OutputUnitSystem(doc));
-    // With no labels for the kind the ones the project was saved with stand.
-    const std::string& title = labels ? labels->strTitle : doc.m_strViewTitle;
-    const std::string& axis = labels ? labels->strAxis : doc.m_strViewAxis;
-
-    const GraphFonts heights = ChooseGraphFonts(displaySize, doc.m_nFontSize, printing, W);
+    const GraphFonts heights = ChooseGraphFonts(displaySize, view.nFontSize, printing, W);
     // A real printer turns the rotated text the other way round from the screen and preview.
     const int rotation = canvas.IsPrinterOutput() ? 900 : -900;
     auto selectFont = [&](int height, int escapement = 0) {
@@ -214,7 +215,7 @@ DrawResult DrawGraph(const CQuarnDoc& doc, int kind, ICanvas& canvas, const View
     double maxValue = 0;
     for (int m = 1; m <= 12; ++m) {
         for (int hour = 1; hour <= 24; ++hour) {
-            const double v = ViewValue(doc, kind, hour, m);
+            const double v = view.value(hour, m);
             values[m - 1][hour] = v;
             if (!IsPlottable(v)) {
                 ++unplotted[m <= 6 ? 0 : 1];
@@ -228,9 +229,9 @@ DrawResult DrawGraph(const CQuarnDoc& doc, int kind, ICanvas& canvas, const View
     }
     if (unplotted[0] + unplotted[1] == 0) {
         // Every value is drawn: the scale of the view's own extremes, as always.
-        const ViewExtremes extremes = FindViewExtremes(doc, kind);
-        minValue = extremes.m_dMinValue;
-        maxValue = extremes.m_dMaxValue;
+        const PeakResult extremes = FindPeak(view.value);
+        minValue = extremes.dMin;
+        maxValue = extremes.dMax;
     }
     const GraphScale scale = ComputeGraphScale(minValue, maxValue);
     const double step = scale.dStep;
@@ -333,7 +334,7 @@ DrawResult DrawGraph(const CQuarnDoc& doc, int kind, ICanvas& canvas, const View
         selectFont(heights.nMiddle);
         canvas.SetTextAlign(kAlignCenter | kAlignBottom);
         const std::string period = chart == 0 ? "January To June - " : "July To December - ";
-        std::string caption = period + doc.m_strProjectName;
+        std::string caption = period + view.strName;
         if (unplotted[chart] > 0) {
             caption += StrFormat(" (%d %s not drawn: not a finite number or too large)",
                                  unplotted[chart], unplotted[chart] == 1 ? "value" : "values");

@@ -55,7 +55,11 @@ const char* CellFormat(double absMax) {
 }  // namespace
 
 DrawResult DrawTable(const CQuarnDoc& doc, int kind, ICanvas& canvas, const ViewPage& page) {
-    const int displaySize = doc.m_nDisplaySize;
+    return DrawHourlyTable(HourlyViewOf(doc, kind), canvas, page);
+}
+
+DrawResult DrawHourlyTable(const HourlyView& view, ICanvas& canvas, const ViewPage& page) {
+    const int displaySize = view.nDisplaySize;
     if (displaySize != 0 && displaySize != 1) return {};
     const bool printing = canvas.IsPrinting();
 
@@ -63,9 +67,7 @@ DrawResult DrawTable(const CQuarnDoc& doc, int kind, ICanvas& canvas, const View
     const int W = size.nWidth;
     const int H = size.nHeight;
     const ScrollSizes sizes = PageScrollSizes(W, H);
-    const std::optional<ViewLabelText> labels = ViewLabels(kind, OutputUnitSystem(doc));
-    // With no labels for the kind the title the project was saved with stands.
-    const std::string title = labels ? labels->strTitle : doc.m_strViewTitle;
+    const std::string& title = view.strTitle;
 
     const int u = W / 12;
     const int L = printing ? u : u / 4;
@@ -74,7 +76,7 @@ DrawResult DrawTable(const CQuarnDoc& doc, int kind, ICanvas& canvas, const View
     const int c = (R - L) / 13;
     const int xMid = L + (R - L) / 2;
 
-    const TableFonts heights = ChooseTableFonts(displaySize, doc.m_nFontSize, printing, W);
+    const TableFonts heights = ChooseTableFonts(displaySize, view.nFontSize, printing, W);
     auto selectFont = [&](int height, bool underline) {
         if (heights.bMake) canvas.SetFont(TableFont(height, underline));
     };
@@ -84,7 +86,7 @@ DrawResult DrawTable(const CQuarnDoc& doc, int kind, ICanvas& canvas, const View
     canvas.TextOut(xMid, y0, title);
     std::string copy = title + "\n";
 
-    const std::string project = doc.m_strProjectName;
+    const std::string& project = view.strName;
     selectFont(heights.nProject, false);
     canvas.SetTextAlign(kAlignCenter | kAlignTop);
     canvas.TextOut(xMid, y0 - u / 2, project);
@@ -115,15 +117,15 @@ DrawResult DrawTable(const CQuarnDoc& doc, int kind, ICanvas& canvas, const View
         copy += k < 12 ? "\t" : "\n";
     }
 
-    const double absMax = FindViewExtremes(doc, kind).m_dAbsMax;
+    const double absMax = FindPeak(view.value).dAbsMax;
     const char* format = CellFormat(absMax);
     std::string cells[25][13];
     for (int h = 1; h <= 24; ++h) {
         for (int k = 0; k <= 12; ++k) {
             if (k == 0) {
-                cells[h][k] = StrFormat("%.2f", ViewValue(doc, kind, h, 0));
+                cells[h][k] = StrFormat("%.2f", view.value(h, 0));
             } else if (absMax != 0) {
-                cells[h][k] = StrFormat(format, ViewValue(doc, kind, h, k));
+                cells[h][k] = StrFormat(format, view.value(h, k));
             }
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string>
 
@@ -34,6 +35,24 @@ void ShowViewKind(CQuarnDoc& doc, int kind, const DrawResult& drawn);
 // The drawing routines DrawView dispatches to.
 DrawResult DrawTable(const CQuarnDoc& doc, int kind, ICanvas& canvas, const ViewPage& page);
 DrawResult DrawGraph(const CQuarnDoc& doc, int kind, ICanvas& canvas, const ViewPage& page);
+
+// What an hourly table or graph shows, whoever's values they are: a project's kind or the
+// block load of several spaces.
+struct HourlyView {
+    // Hour 1..24 by month 1..12 in output units; hour 0 or month 0 gives the header cell (the
+    // table's hour column reads month 0).
+    std::function<double(int hour, int month)> value;
+    std::string strTitle;
+    std::string strAxis;  // the graph's value caption
+    std::string strName;  // under the title: the project's or the building's name
+    // The options the layout follows: Display Size and Font Size.
+    int nDisplaySize = 0;
+    int nFontSize = 0;
+};
+// A project's kind as the table and graph show it.
+HourlyView HourlyViewOf(const CQuarnDoc& doc, int kind);
+DrawResult DrawHourlyTable(const HourlyView& view, ICanvas& canvas, const ViewPage& page);
+DrawResult DrawHourlyGraph(const HourlyView& view, ICanvas& canvas, const ViewPage& page);
 // The summary at the peak cell of extremes (the total cooling load's, as DrawView finds them).
 DrawResult DrawPeakSummaryReport(const CQuarnDoc& doc, const ViewExtremes& extremes,
                                  ICanvas& canvas, const ViewPage& page);
