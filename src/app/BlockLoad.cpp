@@ -32,9 +32,11 @@ DrawResult DrawBlockView(const CBuilding& building, BlockViewKind kind, ICanvas&
                          const ViewPage& page) {
     const UnitSystem units = BlockUnits(building);
     switch (kind) {
-        case BlockViewKind::kSummary:
         case BlockViewKind::kTable:
+            return DrawBlockTable(building, units, canvas, page);
         case BlockViewKind::kGraph:
+            return DrawBlockGraph(building, units, canvas, page);
+        case BlockViewKind::kSummary:
             break;
     }
     return DrawBlockSummary(building, units, canvas, page);

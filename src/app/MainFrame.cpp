@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMimeData>
 #include <QPageSetupDialog>
 #include <QPrintPreviewDialog>
@@ -129,6 +130,10 @@ void CMainFrame::UpdateCommandUI() {
         ->setEnabled(hasDoc ? doc->m_bCopyAvailable != 0
                             : block != nullptr && block->View()->Kind() != BlockViewKind::kGraph);
     FindAction(cmd::kBlockLoad)->setEnabled(!m_host.Documents().empty());
+    // The project's kinds are no choice while a block window is active: their popups grey.
+    for (QMenu* menu : m_menus129)
+        for (QAction* item : menu->actions())
+            if (item->menu() != nullptr && menu->title() == "&View") item->setEnabled(hasDoc);
     FindAction(kBlockViewSeparatorKey)->setVisible(block != nullptr);
     const std::pair<int, BlockViewKind> blockKinds[] = {
         {cmd::kBlockSummary, BlockViewKind::kSummary},

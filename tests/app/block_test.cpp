@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
@@ -196,6 +197,10 @@ class BlockTest : public QObject {
             QVERIFY2(run.Enabled(id), qPrintable(QString::number(id)));
         for (int id : {cmd::kBlockSummary, cmd::kBlockTable, cmd::kBlockGraph})
             QVERIFY(run.Frame().FindAction(id)->isVisible());
+        for (QAction* item : run.Frame().menuBar()->actions())
+            if (item->text() == "&View")
+                for (QAction* popup : item->menu()->actions())
+                    if (popup->menu() != nullptr) QVERIFY(!popup->isEnabled());
         QVERIFY(run.Frame().FindAction(cmd::kBlockSummary)->isChecked());
 
         // Copy gives the summary's text.
@@ -212,6 +217,11 @@ class BlockTest : public QObject {
         run.Trigger(cmd::kBlockTable);
         QCOMPARE(block->View()->Kind(), BlockViewKind::kTable);
         QVERIFY(run.Enabled(cmd::kEditCopy));
+        run.messages.Clear();
+        run.Trigger(cmd::kEditCopy);
+        QCOMPARE(QGuiApplication::clipboard()->text().toStdString(),
+                 BlockTableText(building, Units(building)));
+        QCOMPARE(run.messages.messages.size(), size_t(1));
 
         // Zoom works on the block's pane.
         const int before = block->View()->ZoomPercent();
