@@ -56,10 +56,17 @@ CBlockFrame* CMainFrame::OpenBlock(const std::string& name, std::vector<BlockMem
     });
     m_blocks.push_back(block);
     m_pMdiArea->addSubWindow(block);
-    // Placed as a project window is: top left, full width, 183/200 of the height.
+    // Over the active project window, so it is seen whole; else placed as a project window
+    // is: top left, full width, 183/200 of the height.
+    const CChildFrame* over = ActiveFrame();
     const QSize client = m_pMdiArea->contentsRect().size();
-    block->setGeometry(0, 0, client.width(), client.height() * 183 / 200);
-    block->show();
+    block->setGeometry(over != nullptr && !over->isMaximized() && !over->isMinimized()
+                           ? over->geometry()
+                           : QRect(0, 0, client.width(), client.height() * 183 / 200));
+    if (over != nullptr && over->isMaximized())
+        block->showMaximized();
+    else
+        block->show();
     if (FindAction(cmd::kFitWidthOnOpen)->isChecked())
         block->View()->SetFit(CCanvasView::ZoomFit::kWidth);
     m_pMdiArea->setActiveSubWindow(block);

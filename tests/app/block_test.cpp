@@ -113,6 +113,7 @@ class BlockTest : public QObject {
         RunningApp run(m_spaces.mid(0, 3));
         const std::vector<CQuarnDoc*> docs = run.app.Documents();
         QCOMPARE(docs.size(), size_t(3));
+        const QRect under = run.Frame().ActiveFrame()->geometry();
         RunBlockDialog(run, [](CBlockLoadDlg& dialog) {
             // Every project starts checked, once; the name has a default.
             for (int row = 0; row < 3; ++row) {
@@ -130,6 +131,8 @@ class BlockTest : public QObject {
         CBlockFrame* block = run.Frame().ActiveBlock();
         QVERIFY(block != nullptr);
         QCOMPARE(block->windowTitle(), QString("Block Load - North Wing"));
+        // It covers the project window it opened over.
+        QCOMPARE(block->geometry(), under);
         QCOMPARE(run.Frame().windowTitle(), QString("Thermavo - Block Load - North Wing"));
 
         const CBuilding& building = block->Building();
