@@ -91,8 +91,9 @@ void CMainFrame::BindActions() {
         {cmd::kBlockSummary, BlockViewKind::kSummary},
         {cmd::kBlockTable, BlockViewKind::kTable},
         {cmd::kBlockGraph, BlockViewKind::kGraph}};
-    for (const auto& [id, kind] : blockKinds) {
-        connect(m_actions.value(id), &QAction::triggered, this, [this, kind] {
+    for (const auto& entry : blockKinds) {
+        const BlockViewKind kind = entry.second;
+        connect(m_actions.value(entry.first), &QAction::triggered, this, [this, kind] {
             if (CBlockFrame* block = ActiveBlock()) block->View()->SetKind(kind);
             UpdateCommandUI();
         });
