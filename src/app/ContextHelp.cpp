@@ -24,7 +24,8 @@ constexpr std::array<const char*, 8> kUValueSections = {
 // Every orientation page asks the same things.
 constexpr const char* kWindowsSection = "describing";
 
-constexpr const char* kViewSections[] = {"tables", "graphs", "shading", "peak", "heating", "input"};
+constexpr const char* kViewSections[] = {"tables",  "graphs", "shading", "peak",
+                                         "heating", "input",  "block"};
 
 template <size_t N>
 QString PageTopic(const char* page, const std::array<const char*, N>& sections, int number) {
@@ -304,6 +305,8 @@ QString ViewKindTopic(int kind) {
     }
     return Section(kHelpViews, info->form == ViewForm::kGraph ? "graphs" : "tables");
 }
+
+QString BlockLoadTopic() { return Section(kHelpViews, "block"); }
 
 QStringList ContextHelpTopics() {
     QStringList topics;

@@ -16,6 +16,8 @@ QString WindowsPageTopic(int page);
 QString UValuePageTopic(int page);
 // The section of the help on views that explains what a view kind shows.
 QString ViewKindTopic(int kind);
+// The section on the block load, which F1 shows from a block window.
+QString BlockLoadTopic();
 // Every topic the functions above can return, for checking the help pages against.
 QStringList ContextHelpTopics();
 

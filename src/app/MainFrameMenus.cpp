@@ -59,7 +59,9 @@ void CMainFrame::BindActions() {
         {cmd::kHelp,
          [this] {
              const CQuarnDoc* doc = ActiveDoc();
-             OnHelp(doc != nullptr ? ViewKindTopic(doc->m_nViewKind) : QString(kHelpIndex));
+             OnHelp(doc != nullptr             ? ViewKindTopic(doc->m_nViewKind)
+                    : ActiveBlock() != nullptr ? BlockLoadTopic()
+                                               : QString(kHelpIndex));
          }},
         {cmd::kContextHelp, [] { QWhatsThis::enterWhatsThisMode(); }},
         {cmd::kNextPane, [this] { CyclePane(true); }},

@@ -20,6 +20,7 @@
 #include "BlockFrame.h"
 #include "BlockLoadDlg.h"
 #include "BlockView.h"
+#include "HelpBrowser.h"
 #include "building/Building.h"
 #include "views/ViewKinds.h"
 
@@ -225,6 +226,13 @@ class BlockTest : public QObject {
         QCOMPARE(QGuiApplication::clipboard()->text().toStdString(),
                  BlockTableText(building, Units(building)));
         QCOMPARE(run.messages.messages.size(), size_t(1));
+
+        // F1 opens the help on the block load.
+        QStringList topics;
+        SetHelpTopicRecorder([&topics](const QString& topic) { topics << topic; });
+        run.Trigger(cmd::kHelp);
+        SetHelpTopicRecorder(nullptr);
+        QCOMPARE(topics, QStringList{"views_reports#block"});
 
         // Zoom works on the block's pane.
         const int before = block->View()->ZoomPercent();
