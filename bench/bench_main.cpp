@@ -6,8 +6,6 @@
 #ifdef THERMAVO_BENCH_QT
 #include <QApplication>
 #include <QTemporaryDir>
-
-#include "QPainterCanvas.h"
 #endif
 
 int main(int argc, char** argv) {
@@ -15,7 +13,6 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    RaiseGlyphCacheLimit();  // as the program does
     QApplication application(argc, argv);
 #endif
     benchmark::Initialize(&argc, argv);

@@ -19,10 +19,10 @@
 #include "BenchProjects.h"
 #include "ChildFrame.h"
 #include "MainFrame.h"
-#include "QPainterCanvas.h"
 #include "QuarnApp.h"
 #include "QuarnView.h"
 #include "QuietGuiMessages.h"
+#include "StartupCommand.h"
 #include "document/ProjectFile.h"
 #include "paths/InstallDir.h"
 
@@ -53,7 +53,7 @@ bool Exposed(QWidget& window) {
 
 // The child: start as asked, say "shown" once the window is up, and leave.
 int RunChild(int argc, char** argv, bool program) {
-    RaiseGlyphCacheLimit();  // as the program does
+    if (program) PrepareQtEnvironment({});  // as the program does
     QApplication application(argc, argv);
     g_strInstallDir = THERMAVO_DATA_DIR;
     bool ok = false;

@@ -8,9 +8,11 @@ BUILD="${THERMAVO_BUILD_DIR:-$ROOT/build}"
 BUILD_PACKAGES=(g++ cmake ninja-build nlohmann-json3-dev libcli11-dev qt6-base-dev qt6-svg-dev fonts-liberation)
 # Building the Debian package: help2man makes a manual page, dpkg-dev finds the dependencies.
 PACKAGE_PACKAGES=(help2man dpkg-dev file)
-# The packaging tests validate the desktop files and query the file type databases.
+# The packaging tests validate the desktop files and query the file type databases; one suite
+# paints on a virtual X server.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev "${PACKAGE_PACKAGES[@]}" desktop-file-utils appstream
-               libxml2-utils shared-mime-info xdg-utils libfile-mimeinfo-perl libglib2.0-bin strace)
+               libxml2-utils shared-mime-info xdg-utils libfile-mimeinfo-perl libglib2.0-bin strace
+               xvfb xauth)
 # The sanitizer and fuzzing builds: clang with its sanitizer and libFuzzer runtimes.
 CLANG_PACKAGES=(clang libclang-rt-14-dev llvm)
 

@@ -209,3 +209,10 @@ QString StartupUsageText() {
 }
 
 QString StartupVersionText() { return QString("thermavo %1\n").arg(kThermavoVersion); }
+
+void PrepareQtEnvironment(const StartupCommand& command) {
+    // A print shows no window: it needs no display either, unless a platform is asked.
+    if (command.action == StartupCommand::Action::kPrint &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}

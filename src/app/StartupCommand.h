@@ -36,3 +36,8 @@ StartupCommand ParseStartupCommand(const QStringList& arguments);
 QString StartupUsageText();
 // The text --version prints: "thermavo 4.0".
 QString StartupVersionText();
+
+// Everything the program sets in its environment for Qt, before the application object exists:
+// a print without a platform asked for runs offscreen. The suite that paints on a real X server
+// starts the same way, so a setting added here is checked on the screen users see.
+void PrepareQtEnvironment(const StartupCommand& command);

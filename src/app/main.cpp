@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "CommandLinePrint.h"
-#include "QPainterCanvas.h"
 #include "QuarnApp.h"
 #include "StartupCommand.h"
 #include "paths/InstallDir.h"
@@ -25,15 +24,11 @@ int main(int argc, char** argv) {
                          StartupUsageText().toLocal8Bit().constData());
             return StartupCommand::kUsageStatus;
         case StartupCommand::Action::kPrint:
-            // A print shows no window: it needs no display either, unless a platform is asked.
-            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-                qputenv("QT_QPA_PLATFORM", "offscreen");
-            break;
         case StartupCommand::Action::kOpen:
             break;
     }
 
-    RaiseGlyphCacheLimit();
+    PrepareQtEnvironment(command);
     QApplication application(argc, argv);
     InitInstallDir(argv[0]);
     if (command.action == StartupCommand::Action::kPrint) {

@@ -58,8 +58,3 @@ CanvasSize CQPainterCanvas::GetTextExtent(const std::string& text) {
     return {static_cast<int>(metrics.horizontalAdvance(ToQString(text)) + 0.5),
             static_cast<int>(metrics.height() + 0.5)};
 }
-
-void RaiseGlyphCacheLimit() {
-    if (qEnvironmentVariableIsEmpty("QT_MAX_CACHED_GLYPH_SIZE"))
-        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "256");
-}

@@ -40,9 +40,3 @@ class CQPainterCanvas : public ICanvas {
     int m_escapement = 0;
     int m_x = 0, m_y = 0;
 };
-
-// Lets Qt draw text of up to 256 pixels from its glyph cache. Above its default of 64 it draws
-// every glyph as an outline, about forty times slower, and the views' large display fonts pass
-// 64 pixels at full size. Call before the first text is painted: Qt reads the limit once. A
-// limit the user set in QT_MAX_CACHED_GLYPH_SIZE is kept.
-void RaiseGlyphCacheLimit();
