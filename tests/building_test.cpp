@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -282,6 +283,33 @@ TEST_F(BuildingTest, DrawnSummaryShowsItsTextOnScreenAndOverThePrintedPages) {
     EXPECT_EQ(drawn.copy, DrawResult::Copy::kText);
     EXPECT_EQ(drawn.strCopyText, text);
     EXPECT_EQ(drawnTexts(canvas, 1000), fields);
+    EXPECT_EQ(drawn.sizes.nTotalWidth, 1000);
+    EXPECT_EQ(drawn.sizes.nTotalHeight, 700);  // the lines fit: nothing to scroll past them
+
+    // In a narrow window the columns keep apart and the scroll reaches the widest line.
+    ViewPage narrow;
+    narrow.nClientWidth = 250;
+    narrow.nClientHeight = 200;
+    CRecordingCanvas squeezed;
+    squeezed.UseFontMetrics();
+    const DrawResult tight = DrawBlockSummary(b, UnitSystem::kMetric, squeezed, narrow);
+    EXPECT_EQ(drawnTexts(squeezed, tight.sizes.nTotalWidth), fields);
+    int lowest = 0;
+    std::map<int, std::vector<std::pair<int, int>>> lines;  // y: [left, right) of each text
+    for (const CRecordingCanvas::Call& call : squeezed.calls) {
+        if (call.op != CRecordingCanvas::Op::kText) continue;
+        const int w = MeasureText(call.font, call.text).cx;
+        const int left = (call.align & kAlignRight) != 0 ? call.x1 - w : call.x1;
+        lines[call.y1].push_back({left, left + w});
+        lowest = std::min(lowest, call.y1);
+    }
+    for (auto& [y, spans] : lines) {
+        std::sort(spans.begin(), spans.end());
+        for (size_t i = 1; i < spans.size(); ++i)
+            EXPECT_GT(spans[i].first, spans[i - 1].second) << "line at " << y;
+    }
+    EXPECT_GE(tight.sizes.nTotalHeight, -lowest);
+    EXPECT_LT(tight.sizes.nTotalHeight, -lowest + 3 * 16);
 
     ViewPage printed;
     printed.nPrintHeight = 300;  // a short page, so that the summary takes several

@@ -60,6 +60,7 @@ DrawResult DrawBlockSummary(const CBuilding& building, UnitSystem units, ICanvas
     // A run of lines with the same number of fields is one table: its first column as wide as
     // its widest label, each further column right-aligned after the widest value.
     std::vector<std::vector<int>> rights(rows.size());
+    int widest = 0;
     for (size_t first = 0; first < rows.size();) {
         size_t last = first;
         while (last + 1 < rows.size() && rows[last + 1].size() == rows[first].size()) ++last;
@@ -69,12 +70,13 @@ DrawResult DrawBlockSummary(const CBuilding& building, UnitSystem units, ICanvas
                 widths[c] = std::max(widths[c], canvas.GetTextExtent(rows[r][c]).cx);
             }
         }
-        // A table wider than the page closes its gaps up first.
+        // A table wider than the page closes its gaps up to half a line, then runs past the
+        // page: the screen scrolls to it.
         int used = 0;
         for (const int width : widths) used += width;
         const int gaps = static_cast<int>(widths.size()) - 1;
         const int columnGap =
-            gaps == 0 ? gap : std::clamp((W - 2 * L - used) / gaps, height / 4, gap);
+            gaps == 0 ? gap : std::clamp((W - 2 * L - used) / gaps, height / 2, gap);
         std::vector<int> right(widths.size());
         int x = L;
         for (size_t c = 0; c < widths.size(); ++c) {
@@ -82,6 +84,7 @@ DrawResult DrawBlockSummary(const CBuilding& building, UnitSystem units, ICanvas
             right[c] = x;
         }
         for (size_t r = first; r <= last; ++r) rights[r] = right;
+        widest = std::max(widest, x);
         first = last + 1;
     }
 
@@ -106,6 +109,10 @@ DrawResult DrawBlockSummary(const CBuilding& building, UnitSystem units, ICanvas
         y -= height;
     }
     canvas.SetTextAlign(kAlignLeft | kAlignTop);
-    const int H = printing ? kPrintPageHeight : std::max(-y + height, page.nClientHeight);
-    return {PageScrollSizes(W, H), DrawResult::Copy::kText, text};
+    if (printing) return {PageScrollSizes(W, kPrintPageHeight), DrawResult::Copy::kText, text};
+    // On screen the scroll ends at the last line and at the widest table.
+    const int H = std::max(-y + height, page.nClientHeight);
+    ScrollSizes sizes = PageScrollSizes(std::max(W, widest + L), H);
+    sizes.nTotalHeight = H;
+    return {sizes, DrawResult::Copy::kText, text};
 }
