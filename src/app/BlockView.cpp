@@ -3,7 +3,15 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "AppStrings.h"
 #include "views/ViewDrawing.h"
+
+std::span<const BlockViewCommand> BlockViewCommandKinds() {
+    static constexpr BlockViewCommand kCommands[] = {{cmd::kBlockSummary, BlockViewKind::kSummary},
+                                                     {cmd::kBlockTable, BlockViewKind::kTable},
+                                                     {cmd::kBlockGraph, BlockViewKind::kGraph}};
+    return kCommands;
+}
 
 CBlockView::CBlockView(const CBuilding& building, QWidget* parent)
     : CCanvasView(parent), m_pBuilding(&building) {}

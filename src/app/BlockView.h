@@ -1,9 +1,18 @@
 #pragma once
 
+#include <span>
+
 #include "BlockLoad.h"
 #include "CanvasView.h"
 
 class CBuilding;
+
+// The View menu's block commands and the kind each shows.
+struct BlockViewCommand {
+    int nCommandId;
+    BlockViewKind kind;
+};
+std::span<const BlockViewCommand> BlockViewCommandKinds();
 
 // The pane of a block window: the chosen kind of its building, drawn, scrolled, zoomed and
 // printed as a project's results pane is.

@@ -135,15 +135,11 @@ void CMainFrame::UpdateCommandUI() {
         for (QAction* item : menu->actions())
             if (item->menu() != nullptr && menu->title() == "&View") item->setEnabled(hasDoc);
     FindAction(kBlockViewSeparatorKey)->setVisible(block != nullptr);
-    const std::pair<int, BlockViewKind> blockKinds[] = {
-        {cmd::kBlockSummary, BlockViewKind::kSummary},
-        {cmd::kBlockTable, BlockViewKind::kTable},
-        {cmd::kBlockGraph, BlockViewKind::kGraph}};
-    for (const auto& [id, kind] : blockKinds) {
-        QAction* action = FindAction(id);
+    for (const BlockViewCommand& command : BlockViewCommandKinds()) {
+        QAction* action = FindAction(command.nCommandId);
         action->setVisible(block != nullptr);
         action->setEnabled(block != nullptr);
-        action->setChecked(block != nullptr && block->View()->Kind() == kind);
+        action->setChecked(block != nullptr && block->View()->Kind() == command.kind);
     }
     for (const ViewKindInfo& info : AllViewKinds())
         FindAction(info.nCommandId)

@@ -89,13 +89,9 @@ void CMainFrame::BindActions() {
         connect(m_actions.value(info.nCommandId), &QAction::triggered, this,
                 [this, kind] { OnViewKind(kind); });
     }
-    const std::pair<int, BlockViewKind> blockKinds[] = {
-        {cmd::kBlockSummary, BlockViewKind::kSummary},
-        {cmd::kBlockTable, BlockViewKind::kTable},
-        {cmd::kBlockGraph, BlockViewKind::kGraph}};
-    for (const auto& entry : blockKinds) {
-        const BlockViewKind kind = entry.second;
-        connect(m_actions.value(entry.first), &QAction::triggered, this, [this, kind] {
+    for (const BlockViewCommand& command : BlockViewCommandKinds()) {
+        const BlockViewKind kind = command.kind;
+        connect(m_actions.value(command.nCommandId), &QAction::triggered, this, [this, kind] {
             if (CBlockFrame* block = ActiveBlock()) block->View()->SetKind(kind);
             UpdateCommandUI();
         });

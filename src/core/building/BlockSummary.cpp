@@ -1,4 +1,4 @@
-// The block load summary and the block table as text.
+// The block load summary as text.
 #include <cmath>
 #include <string>
 
@@ -7,22 +7,6 @@
 #include "views/ViewDrawing.h"
 
 namespace {
-
-constexpr const char* kMonthNames[12] = {"January",   "February", "March",    "April",
-                                         "May",       "June",     "July",     "August",
-                                         "September", "October",  "November", "December"};
-
-std::string MonthName(int month) {
-    return month >= 1 && month <= 12 ? kMonthNames[month - 1] : std::string();
-}
-
-std::string SolarHourText(int hour) {
-    if (hour == 12) return "12:00 Noon";
-    if (hour == 24) return "12:00 Midnight";
-    if (hour >= 1 && hour <= 11) return StrFormat("%d:00 AM", hour);
-    if (hour >= 13 && hour <= 23) return StrFormat("%d:00 PM", hour - 12);
-    return {};
-}
 
 struct Units {
     bool bMetric;

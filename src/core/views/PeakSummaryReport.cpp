@@ -11,22 +11,6 @@
 
 namespace {
 
-constexpr const char* kMonthNames[12] = {"January",   "February", "March",    "April",
-                                         "May",       "June",     "July",     "August",
-                                         "September", "October",  "November", "December"};
-
-std::string MonthName(int month) {
-    return month >= 1 && month <= 12 ? kMonthNames[month - 1] : std::string();
-}
-
-std::string SolarHourText(int hour) {
-    if (hour == 12) return "12:00 Noon, Solar Time";
-    if (hour == 24) return "12:00 Midnight, Solar Time";
-    if (hour >= 1 && hour <= 11) return StrFormat("%d:00 AM, Solar Time", hour);
-    if (hour >= 13 && hour <= 23) return StrFormat("%d:00 PM, Solar Time", hour - 12);
-    return {};
-}
-
 // Right edges of the three value columns, measured from the label start.
 struct GainColumns {
     int nSensible;
@@ -83,7 +67,8 @@ DrawResult DrawPeakSummaryReport(const CQuarnDoc& doc, const ViewExtremes& extre
     const int month = extremes.m_nMaxMonth;
     const int hour = extremes.m_nMaxHour;
     w.Line("Peak Month :", x5, MonthName(month));
-    w.Line("Peak Hour :", x5, SolarHourText(hour));
+    const std::string peakHour = SolarHourText(hour);
+    w.Line("Peak Hour :", x5, peakHour.empty() ? peakHour : peakHour + ", Solar Time");
     w.Blank();
 
     w.Line("Summary of Heat Gains :");
@@ -179,4 +164,19 @@ std::span<const SensibleGainRow> SensibleGainRows() {
         {"Power equipment", Item::kPowerEquip},
     };
     return kRows;
+}
+
+std::string MonthName(int month) {
+    static constexpr const char* kMonthNames[12] = {
+        "January", "February", "March",     "April",   "May",      "June",
+        "July",    "August",   "September", "October", "November", "December"};
+    return month >= 1 && month <= 12 ? kMonthNames[month - 1] : std::string();
+}
+
+std::string SolarHourText(int hour) {
+    if (hour == 12) return "12:00 Noon";
+    if (hour == 24) return "12:00 Midnight";
+    if (hour >= 1 && hour <= 11) return StrFormat("%d:00 AM", hour);
+    if (hour >= 13 && hour <= 23) return StrFormat("%d:00 PM", hour - 12);
+    return {};
 }

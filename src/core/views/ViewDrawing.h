@@ -63,6 +63,10 @@ struct SensibleGainRow {
     LoadItem item;
 };
 std::span<const SensibleGainRow> SensibleGainRows();
+// The peak month and hour as both summaries print them: "July", "4:00 PM", "12:00 Noon";
+// empty outside 1..12 and 1..24.
+std::string MonthName(int month);
+std::string SolarHourText(int hour);
 DrawResult DrawHeatingReport(const CQuarnDoc& doc, ICanvas& canvas, const ViewPage& page);
 // On screen the whole list on one long page; printed, page page.nPageNumber of 3.
 DrawResult DrawInputDataReport(const CQuarnDoc& doc, ICanvas& canvas, const ViewPage& page);
